@@ -1,0 +1,85 @@
+// The system services the main window's logic uses, one small interface each,
+// so that tests can replace every one of them.
+#pragma once
+
+#include <string>
+
+#include "engine/Bitmap32.h"
+#include "engine/Image.h"
+
+namespace orvelle {
+
+// The screen and the pointer.
+class ScreenService {
+public:
+    virtual ~ScreenService() = default;
+    // False when the position cannot be read (another desktop is active, for example).
+    virtual bool CursorPos(Point& position) = 0;
+    // The rectangle spanning every monitor; its origin is negative when a
+    // monitor lies left of or above the primary one.
+    virtual Rect VirtualScreen() = 0;
+    virtual Size PrimaryScreenSize() = 0;
+    // Copies the screen pixels of `source` into `into` at (0, 0); `into` has
+    // the source's size. `includeLayered` also captures layered windows, among
+    // them our own. False when the copy failed; `into` may then be unchanged.
+    virtual bool Capture(const Rect& source, bool includeLayered, TBitmap32& into) = 0;
+
+    struct Monitor {
+        Rect bounds;
+        Rect workArea;  // without the taskbar
+    };
+    virtual Monitor NearestMonitor(const Rect& window) = 0;
+};
+
+struct LocalTime {
+    int year = 1899;
+    int month = 12;
+    int day = 30;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int millisecond = 0;
+};
+
+class ClockService {
+public:
+    virtual ~ClockService() = default;
+    virtual LocalTime Now() = 0;
+};
+
+// How the user's locale writes numbers.
+struct NumberFormat {
+    std::string decimalSeparator = ".";
+    std::string thousandSeparator = ",";
+    int groupSize = 3;  // 0: no grouping
+};
+
+// The per-user list of programs that Windows starts at log-on.
+class StartupListService {
+public:
+    virtual ~StartupListService() = default;
+    enum class AddResult { Added, AlreadyPresent, KeyUnavailable, WriteFailed };
+    // Adds the value unless one of that name exists; creates the key when missing.
+    virtual AddResult AddIfMissing(const std::string& name, const std::string& command) = 0;
+    // Deletes the value when the key and the value exist; failures are not reported.
+    virtual void Remove(const std::string& name) = 0;
+};
+
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    // A message box with the application title.
+    virtual void ShowError(const std::string& text) = 0;
+};
+
+// Everything the main window's logic needs from outside, handed over together.
+struct Services {
+    ScreenService& screen;
+    ClockService& clock;
+    StartupListService& startupList;
+    DialogService& dialogs;
+    NumberFormat numberFormat;
+    std::string programPath;  // full path of the program file
+};
+
+}  // namespace orvelle

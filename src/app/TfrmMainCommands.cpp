@@ -1,0 +1,224 @@
+// The command table: every menu item, shortcut and toolbar button ends here.
+#include "app/TfrmMain.h"
+#include "app/WindowSnap.h"
+
+namespace orvelle {
+
+namespace {
+
+struct ValueItem {
+    Command item;
+    int value;
+};
+
+constexpr ValueItem kLevels[] = {
+    {Command::menu2X, 2},   {Command::menu4X, 4},   {Command::menu6X, 6},   {Command::menu8X, 8},   {Command::menu10X, 10},
+    {Command::menu12X, 12}, {Command::menu16X, 16}, {Command::menu24X, 24}, {Command::menu32X, 32},
+};
+
+constexpr ValueItem kRefreshIntervals[] = {
+    {Command::menu20ms, 20},  {Command::menu40ms, 40},  {Command::menu01s, 100},
+    {Command::menu02s, 200}, {Command::menu05s, 500}, {Command::menu1s, 1000},
+};
+
+// The smoothing items in the order that decides between them.
+constexpr struct {
+    Command item;
+    TStretchFilter filter;
+} kSmoothingItems[] = {
+    {Command::menuSimple, TStretchFilter::sfDraft},    {Command::menuLinear, TStretchFilter::sfLinear},
+    {Command::menuCosine, TStretchFilter::sfCosine},   {Command::menuBicubic, TStretchFilter::sfSpline},
+    {Command::menuLanczos, TStretchFilter::sfLanczos}, {Command::menuMitchell, TStretchFilter::sfMitchell},
+};
+
+}  // namespace
+
+void TfrmMain::Execute(Command command) {
+    if (IsColorItem(command)) return menuColorItemClick(ColorItemIndex(command));
+    for (const ValueItem& level : kLevels)
+        if (level.item == command) return SetZoomPosition(level.value);
+    for (const ValueItem& refresh : kRefreshIntervals)
+        if (refresh.item == command) return SetRefreshInterval(refresh.item, refresh.value);
+    for (const auto& smoothing : kSmoothingItems)
+        if (smoothing.item == command) {
+            CheckRadio(command);
+            return SetSmoothing();
+        }
+
+    switch (command) {
+        case Command::menuExit:
+            view_.Close();
+            break;
+        case Command::menuPrecise:
+            menuPreciseClick();
+            break;
+        case Command::menuSmooth:
+            menuSmoothClick();
+            break;
+        case Command::menuShowCursor:
+            ToggleWithMirror(command, ToolButton::tbCursor);
+            break;
+        case Command::menuShowGrid:
+            ToggleWithMirror(command, ToolButton::tbGrid);
+            DrawGrid();
+            break;
+        case Command::menuRastered:
+            menuRasteredClick();
+            break;
+        case Command::menuOnTop:
+            menuOnTopClick();
+            break;
+        case Command::menuToolbar:
+        case Command::menuStatusbar:
+            SetChecked(command, !Checked(command));
+            FormResize();
+            break;
+        case Command::menuAutostart:
+            menuAutostartClick();
+            break;
+        case Command::menuFreeze:
+        case Command::menuOwn:
+        case Command::menuSnap:
+        case Command::menuSave:
+        case Command::menuStartupCheck:
+            SetChecked(command, !Checked(command));
+            break;
+        default:
+            // Commands whose features are not part of this window yet do nothing.
+            break;
+    }
+}
+
+void TfrmMain::ToolButtonClick(ToolButton button) {
+    auto& down = buttonDown_[static_cast<std::size_t>(button)];
+    switch (button) {
+        case ToolButton::tbPrecise:
+        case ToolButton::tbSmooth: {
+            // A grouped button goes down by itself and releases its partner.
+            const bool precise = button == ToolButton::tbPrecise;
+            buttonDown_[static_cast<std::size_t>(ToolButton::tbPrecise)] = precise;
+            buttonDown_[static_cast<std::size_t>(ToolButton::tbSmooth)] = !precise;
+            CheckRadio(precise ? Command::menuPrecise : Command::menuSmooth);
+            SetSmoothing();
+            break;
+        }
+        case ToolButton::tbCursor:
+            down = !down;  // a toggle button has flipped itself before the command runs
+            Execute(Command::menuShowCursor);
+            break;
+        case ToolButton::tbGrid:
+            down = !down;
+            Execute(Command::menuShowGrid);
+            break;
+        case ToolButton::tbRastered:
+            down = !down;
+            Execute(Command::menuRastered);
+            break;
+        case ToolButton::tbOnTop:
+            down = !down;
+            Execute(Command::menuOnTop);
+            break;
+        case ToolButton::tbRuler:
+            Execute(Command::menuRuler);
+            break;
+        case ToolButton::tbHelp:
+            Execute(Command::menuShowHelp);
+            break;
+        case ToolButton::Count:
+            break;
+    }
+}
+
+void TfrmMain::ToggleWithMirror(Command item, ToolButton twin) {
+    SetChecked(item, !Checked(item));
+    SetButtonDown(twin, Checked(item));
+}
+
+void TfrmMain::menuPreciseClick() {
+    CheckRadio(Command::menuPrecise);
+    SetButtonDown(ToolButton::tbPrecise, true);
+    SetButtonDown(ToolButton::tbSmooth, false);
+    SetSmoothing();
+}
+
+void TfrmMain::menuSmoothClick() {
+    CheckRadio(Command::menuSmooth);
+    SetButtonDown(ToolButton::tbSmooth, true);
+    SetButtonDown(ToolButton::tbPrecise, false);
+    SetSmoothing();
+}
+
+void TfrmMain::SetSmoothing() {
+    TStretchFilter filter = capture_.StretchFilter();
+    if (Checked(Command::menuPrecise)) {
+        filter = TStretchFilter::sfNearest;
+    } else {
+        for (const auto& smoothing : kSmoothingItems)
+            if (Checked(smoothing.item)) {
+                filter = smoothing.filter;
+                break;
+            }
+    }
+    // A new filter shows at once, also on a frozen picture.
+    if (capture_.SetStretchFilter(filter) && view_.IsVisible()) view_.RepaintView();
+}
+
+void TfrmMain::SetRefreshInterval(Command item, int intervalMs) {
+    CheckRadio(item);
+    if (intervalMs == refreshIntervalMs_) return;
+    refreshIntervalMs_ = intervalMs;
+    if (refresherEnabled_) view_.SetRefresher(true, intervalMs);
+}
+
+void TfrmMain::menuRasteredClick() {
+    ToggleWithMirror(Command::menuRastered, ToolButton::tbRastered);
+    const bool colorChoice = !ButtonDown(ToolButton::tbRastered);
+    if (Enabled(Command::menuColor) != colorChoice) {
+        SetEnabled(Command::menuColor, colorChoice);
+        view_.SetGridColorEnabled(colorChoice);
+    }
+    DrawGrid();
+}
+
+void TfrmMain::cbGridChange(int colorIndex) {
+    gridColorIndex_ = colorIndex;
+    for (int i = 0; i < 16; ++i) SetChecked(ColorItem(i), i == colorIndex);
+    view_.SetColorMenuImage(colorIndex);
+    DrawGrid();
+    if (view_.IsVisible()) view_.FocusPanel();
+}
+
+void TfrmMain::menuColorItemClick(int colorIndex) {
+    if (colorIndex != gridColorIndex_) {
+        gridColorIndex_ = colorIndex;
+        view_.SetGridColorSelection(colorIndex);
+    }
+    view_.SetColorMenuImage(colorIndex);
+    for (int i = 0; i < 16; ++i) SetChecked(ColorItem(i), i == colorIndex);
+    DrawGrid();
+}
+
+void TfrmMain::menuOnTopClick() {
+    ToggleWithMirror(Command::menuOnTop, ToolButton::tbOnTop);
+    view_.SetTopmost(Checked(Command::menuOnTop));
+}
+
+void TfrmMain::menuAutostartClick() {
+    SetChecked(Command::menuAutostart, !Checked(Command::menuAutostart));
+    if (Checked(Command::menuAutostart)) {
+        // Quoted, so that a path with blanks cannot start another program.
+        const auto result = services_.startupList.AddIfMissing(StartupValueName, "\"" + services_.programPath + "\"");
+        if (result == StartupListService::AddResult::WriteFailed)
+            services_.dialogs.ShowError(std::string("Failed to set data for '") + StartupValueName + "'");
+    } else {
+        services_.startupList.Remove(StartupValueName);
+    }
+}
+
+Point TfrmMain::AdjustWindowPosition(Point proposed, Size windowSize) {
+    if (!Checked(Command::menuSnap)) return proposed;
+    const Rect workArea = services_.screen.NearestMonitor(view_.OuterBounds()).workArea;
+    return SnapToWorkArea(proposed, windowSize, workArea);
+}
+
+}  // namespace orvelle
