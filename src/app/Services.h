@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/SettingsStorage.h"
 #include "engine/Bitmap32.h"
 #include "engine/Image.h"
 
@@ -78,6 +79,7 @@ struct Services {
     ClockService& clock;
     StartupListService& startupList;
     DialogService& dialogs;
+    SettingsStore& settings;
     NumberFormat numberFormat;
     std::string programPath;  // full path of the program file
 };

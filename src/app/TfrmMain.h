@@ -66,6 +66,7 @@ public:
     const TBitmap32& CaptureBuffer() const { return capture_; }
     Point CaptureOrigin() const { return captureOrigin_; }
     bool HasShutDown() const { return shutDown_; }
+    const std::string& CurrentLanguage() const { return currentLanguage_; }
 
 private:
     struct ControlState {
@@ -91,11 +92,13 @@ private:
     void SetRefreshInterval(Command item, int intervalMs);
     void menuRasteredClick();
     void menuColorItemClick(int colorIndex);
+    void SelectGridColor(int colorIndex);
     void menuOnTopClick();
     void menuAutostartClick();
 
     // Settings file.
     void ReadSettings();
+    void PlaceWindow(const Rect& requested);
     void WriteSettings();
 
     void RunShutdown();
@@ -112,6 +115,9 @@ private:
     int zoom_ = kDesignedZoom;
     int refreshIntervalMs_ = kDesignedRefreshMs;
     int gridColorIndex_ = 0;
+    int colorMenuImage_ = -1;
+    std::string currentLanguage_ = "EN";
+    bool settingsRead_ = false;
     bool refresherEnabled_ = false;
 
     TBitmap32 capture_;

@@ -1,6 +1,7 @@
 // The command table: every menu item, shortcut and toolbar button ends here.
 #include "app/TfrmMain.h"
 #include "app/WindowSnap.h"
+#include "engine/StandardColors.h"
 
 namespace orvelle {
 
@@ -181,21 +182,29 @@ void TfrmMain::menuRasteredClick() {
 }
 
 void TfrmMain::cbGridChange(int colorIndex) {
-    gridColorIndex_ = colorIndex;
-    for (int i = 0; i < 16; ++i) SetChecked(ColorItem(i), i == colorIndex);
-    view_.SetColorMenuImage(colorIndex);
+    gridColorIndex_ = colorIndex;  // the box already shows the choice
+    SelectGridColor(colorIndex);
     DrawGrid();
     if (view_.IsVisible()) view_.FocusPanel();
 }
 
 void TfrmMain::menuColorItemClick(int colorIndex) {
+    SelectGridColor(colorIndex);
+    DrawGrid();
+}
+
+// The colour box, the colour items' check marks and the colour submenu's
+// swatch always show the same colour.
+void TfrmMain::SelectGridColor(int colorIndex) {
     if (colorIndex != gridColorIndex_) {
         gridColorIndex_ = colorIndex;
         view_.SetGridColorSelection(colorIndex);
     }
-    view_.SetColorMenuImage(colorIndex);
-    for (int i = 0; i < 16; ++i) SetChecked(ColorItem(i), i == colorIndex);
-    DrawGrid();
+    for (int i = 0; i < kStandardColorCount; ++i) SetChecked(ColorItem(i), i == colorIndex);
+    if (colorMenuImage_ != colorIndex) {
+        colorMenuImage_ = colorIndex;
+        view_.SetColorMenuImage(colorIndex);
+    }
 }
 
 void TfrmMain::menuOnTopClick() {

@@ -1,0 +1,279 @@
+// Start-up, layout, zoom, commands and shutdown of the main window's logic.
+#include "app/TfrmMain.h"
+
+#include "MainWindowFixture.h"
+
+namespace orvelle::testing {
+namespace {
+
+using MainWindow = MainWindowFixture;
+
+TEST_F(MainWindow, StartsWithItsCaptionAndTheDefaultSettings) {
+    Start();
+    EXPECT_EQ(view.caption, "Orvelle 3.28");
+    EXPECT_TRUE(form->Checked(Command::menuPrecise));
+    EXPECT_TRUE(form->Checked(Command::menuSimple));
+    EXPECT_TRUE(form->Checked(Command::menu8X));
+    EXPECT_FALSE(form->Checked(Command::menu10X));
+    EXPECT_EQ(form->Zoom(), 8);
+    EXPECT_EQ(view.zoomLabel, "8 X");
+    EXPECT_TRUE(form->Checked(Command::menu40ms));
+    EXPECT_TRUE(view.refresherEnabled);
+    EXPECT_EQ(view.refresherIntervalMs, 40);
+    EXPECT_TRUE(form->Checked(Command::menuOwn));
+    EXPECT_TRUE(form->ButtonDown(ToolButton::tbPrecise));
+    EXPECT_FALSE(form->ButtonDown(ToolButton::tbSmooth));
+    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfNearest);
+    // First run: 400 x 300, centred on the primary screen, two toolbar rows.
+    EXPECT_EQ(view.bounds, Rect::FromSize(760, 390, 400, 300));
+    EXPECT_EQ(form->ControlBounds(Control::Panel1), Rect::FromSize(4, 62, 380, 156));
+    EXPECT_EQ(form->ControlBounds(Control::imgZoom), Rect::FromSize(2, 2, 376, 152));
+    EXPECT_EQ(form->CaptureBuffer().Width(), 47);
+    EXPECT_EQ(form->CaptureBuffer().Height(), 19);
+    EXPECT_TRUE(form->ControlVisible(Control::imgLogo));
+    EXPECT_TRUE(form->ControlVisible(Control::StatusBar1));
+    EXPECT_FALSE(form->ControlVisible(Control::Separator2));
+}
+
+struct ResizeCase {
+    int width;
+    int panelTop;
+    bool logo;
+    Point toolBar2;
+};
+
+TEST_F(MainWindow, ResizeArrangesToolbarsLogoAndView) {
+    Start();
+    const ResizeCase cases[] = {
+        {378, 62, false, {4, 32}},  {379, 62, true, {4, 32}},   {592, 62, true, {4, 32}},
+        {593, 34, false, {277, 4}}, {690, 34, false, {277, 4}}, {691, 34, true, {277, 4}},
+    };
+    for (const ResizeCase& c : cases) {
+        SCOPED_TRACE(c.width);
+        view.outer = Size{c.width, 400};
+        form->FormResize();
+        EXPECT_EQ(form->ControlBounds(Control::Panel1).top, c.panelTop);
+        EXPECT_EQ(form->ControlVisible(Control::imgLogo), c.logo);
+        if (c.logo) EXPECT_EQ(form->ControlBounds(Control::imgLogo).left, c.width - 108);
+        EXPECT_EQ(form->ControlBounds(Control::ToolBar2).left, c.toolBar2.x);
+        EXPECT_EQ(form->ControlBounds(Control::ToolBar2).top, c.toolBar2.y);
+        const Rect panel = form->ControlBounds(Control::Panel1);
+        const Rect zoom = form->ControlBounds(Control::imgZoom);
+        EXPECT_EQ(panel.Width() - 4, zoom.Width());
+        EXPECT_EQ(zoom.Width(), form->CaptureBuffer().Width() * 8);
+        EXPECT_EQ(zoom.Height(), form->CaptureBuffer().Height() * 8);
+    }
+}
+
+TEST_F(MainWindow, ResizeTellsTheViewOnlyWhatChanged) {
+    Start();
+    view.calls.clear();
+    form->FormResize();
+    EXPECT_TRUE(view.calls.empty()) << view.calls.front();
+    view.outer = Size{401, 300};  // one pixel wider: the same whole blocks
+    form->FormResize();
+    EXPECT_EQ(CallsStartingWith("SetControlBounds"), 1);  // Panel1 only; the view keeps its size
+}
+
+TEST_F(MainWindow, HiddenToolbarAndStatusBar) {
+    Start();
+    form->Execute(Command::menuToolbar);
+    EXPECT_FALSE(form->ControlVisible(Control::ToolBar1));
+    EXPECT_FALSE(form->ControlVisible(Control::ToolBar2));
+    EXPECT_FALSE(form->ControlVisible(Control::imgLogo));
+    EXPECT_EQ(form->ControlBounds(Control::Panel1).top, 4);
+    const int heightWithBar = form->ControlBounds(Control::imgZoom).Height();
+    form->Execute(Command::menuStatusbar);
+    EXPECT_FALSE(form->ControlVisible(Control::StatusBar1));
+    // 21 more pixels for the view, in whole blocks: 300 - 4 - 62 = 234 -> 232.
+    EXPECT_EQ(heightWithBar, 208);
+    EXPECT_EQ(form->ControlBounds(Control::imgZoom).Height(), 232);
+    form->Execute(Command::menuToolbar);
+    EXPECT_TRUE(form->ControlVisible(Control::ToolBar1));
+    EXPECT_EQ(form->ControlBounds(Control::Panel1).top, 62);
+}
+
+TEST_F(MainWindow, LevelCommandsAndTheTrackBar) {
+    Start();
+    view.calls.clear();
+    form->Execute(Command::menu8X);  // already 8: nothing happens
+    EXPECT_TRUE(view.calls.empty());
+
+    form->ZoomTrackChanged(7);
+    EXPECT_EQ(view.zoomLabel, "7 X");
+    for (Command level : {Command::menu2X, Command::menu4X, Command::menu6X, Command::menu8X, Command::menu10X,
+                          Command::menu12X, Command::menu16X, Command::menu24X, Command::menu32X})
+        EXPECT_FALSE(form->Checked(level));
+    EXPECT_EQ(form->CaptureBuffer().Width(), 380 / 7);
+    EXPECT_EQ(view.focusCount, 1);  // the picture frame takes the focus
+
+    form->Execute(Command::menu32X);
+    EXPECT_EQ(view.zoomPosition, 32);
+    EXPECT_TRUE(form->Checked(Command::menu32X));
+    EXPECT_EQ(view.zoomLabel, "32 X");
+    EXPECT_EQ(form->ControlBounds(Control::imgZoom).Width() % 32, 0);
+}
+
+TEST_F(MainWindow, PreciseAndSmoothAreOneRadioPairWithTheirButtons) {
+    Start();
+    form->ToolButtonClick(ToolButton::tbSmooth);
+    EXPECT_TRUE(form->Checked(Command::menuSmooth));
+    EXPECT_FALSE(form->Checked(Command::menuPrecise));
+    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfDraft);
+    form->Execute(Command::menuLanczos);
+    EXPECT_TRUE(form->Checked(Command::menuLanczos));
+    EXPECT_FALSE(form->Checked(Command::menuSimple));
+    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfLanczos);
+    form->Execute(Command::menuPrecise);
+    EXPECT_TRUE(view.buttons[ToolButton::tbPrecise]);
+    EXPECT_FALSE(view.buttons[ToolButton::tbSmooth]);
+    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfNearest);
+    // A smoothing type chosen while Precise is on only shows once Smooth is chosen.
+    form->Execute(Command::menuMitchell);
+    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfNearest);
+    form->Execute(Command::menuSmooth);
+    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfMitchell);
+}
+
+TEST_F(MainWindow, ToggleButtonsAndTheirMenuItemsStayInStep) {
+    Start();
+    struct Twin {
+        ToolButton button;
+        Command item;
+    };
+    for (const Twin twin : {Twin{ToolButton::tbGrid, Command::menuShowGrid}, Twin{ToolButton::tbCursor, Command::menuShowCursor},
+                            Twin{ToolButton::tbRastered, Command::menuRastered}, Twin{ToolButton::tbOnTop, Command::menuOnTop}}) {
+        SCOPED_TRACE(static_cast<int>(twin.item));
+        form->ToolButtonClick(twin.button);
+        EXPECT_TRUE(form->Checked(twin.item));
+        EXPECT_TRUE(form->ButtonDown(twin.button));
+        form->ToolButtonClick(twin.button);
+        EXPECT_FALSE(form->Checked(twin.item));
+        EXPECT_FALSE(form->ButtonDown(twin.button));
+        form->Execute(twin.item);
+        EXPECT_TRUE(form->ButtonDown(twin.button));
+        EXPECT_TRUE(view.buttons[twin.button]);  // the menu command moves the button
+        form->Execute(twin.item);
+        EXPECT_FALSE(view.buttons[twin.button]);
+    }
+}
+
+TEST_F(MainWindow, AlwaysOnTopChangesTheWindow) {
+    Start();
+    form->Execute(Command::menuOnTop);
+    EXPECT_TRUE(view.topmost);
+    form->Execute(Command::menuOnTop);
+    EXPECT_FALSE(view.topmost);
+}
+
+TEST_F(MainWindow, RasteredLinesDisableTheColourChoice) {
+    Start();
+    form->Execute(Command::menuRastered);
+    EXPECT_FALSE(form->Enabled(Command::menuColor));
+    EXPECT_FALSE(view.gridColorEnabled);
+    form->Execute(Command::menuRastered);
+    EXPECT_TRUE(form->Enabled(Command::menuColor));
+    EXPECT_TRUE(view.gridColorEnabled);
+}
+
+TEST_F(MainWindow, ExactlyOneColourItemIsCheckedAfterEveryChoice) {
+    Start();
+    auto checkedItems = [&] {
+        std::vector<int> items;
+        for (int i = 0; i < 16; ++i)
+            if (form->Checked(ColorItem(i))) items.push_back(i);
+        return items;
+    };
+    EXPECT_EQ(checkedItems(), std::vector<int>{0});
+    form->Execute(ColorItem(9));
+    EXPECT_EQ(checkedItems(), std::vector<int>{9});
+    EXPECT_EQ(view.gridColorSelection, 9);
+    EXPECT_EQ(view.colorMenuImage, 9);
+    form->cbGridChange(3);
+    EXPECT_EQ(checkedItems(), std::vector<int>{3});
+    EXPECT_EQ(view.colorMenuImage, 3);
+    form->Execute(ColorItem(9));
+    EXPECT_EQ(checkedItems(), std::vector<int>{9});
+    EXPECT_EQ(form->GridColorIndex(), 9);
+}
+
+TEST_F(MainWindow, RefreshRateCommandsSetTheTimer) {
+    Start();
+    const std::pair<Command, int> rates[] = {{Command::menu20ms, 20}, {Command::menu01s, 100}, {Command::menu02s, 200},
+                                             {Command::menu05s, 500}, {Command::menu1s, 1000}, {Command::menu40ms, 40}};
+    for (const auto& [item, ms] : rates) {
+        form->Execute(item);
+        EXPECT_EQ(view.refresherIntervalMs, ms);
+        EXPECT_TRUE(form->Checked(item));
+    }
+    EXPECT_FALSE(form->Checked(Command::menu1s));
+}
+
+TEST_F(MainWindow, SnapAppliesOnlyWhenChecked) {
+    Start();
+    screen.monitor.workArea = Rect{60, 0, 1920, 1040};
+    EXPECT_EQ(form->AdjustWindowPosition(Point{65, 300}, Size{400, 300}), (Point{65, 300}));
+    form->Execute(Command::menuSnap);
+    EXPECT_EQ(form->AdjustWindowPosition(Point{65, 300}, Size{400, 300}), (Point{60, 300}));
+    EXPECT_EQ(form->AdjustWindowPosition(Point{1515, 300}, Size{400, 300}), (Point{1520, 300}));
+}
+
+TEST_F(MainWindow, AutostartWritesAQuotedPathAndRemovesTheEntry) {
+    Start();
+    form->Execute(Command::menuAutostart);
+    EXPECT_EQ(startupList.values["Orvelle"], "\"C:\\Program Files\\Orvelle\\Orvelle.exe\"");
+    form->Execute(Command::menuAutostart);
+    EXPECT_EQ(startupList.values.count("Orvelle"), 0u);
+}
+
+TEST_F(MainWindow, AutostartKeepsAnExistingEntry) {
+    Start();
+    startupList.values["Orvelle"] = "D:\\Old\\Orvelle.exe";
+    form->Execute(Command::menuAutostart);
+    EXPECT_EQ(startupList.values["Orvelle"], "D:\\Old\\Orvelle.exe");
+    form->Execute(Command::menuAutostart);
+    EXPECT_EQ(startupList.values.count("Orvelle"), 0u);
+}
+
+TEST_F(MainWindow, AutostartFailuresAreReportedOnlyForTheWrite) {
+    Start();
+    startupList.writable = false;
+    form->Execute(Command::menuAutostart);
+    EXPECT_TRUE(form->Checked(Command::menuAutostart));
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0], "Failed to set data for 'Orvelle'");
+    startupList.keyAvailable = false;
+    form->Execute(Command::menuAutostart);
+    form->Execute(Command::menuAutostart);
+    EXPECT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_TRUE(form->Checked(Command::menuAutostart));
+}
+
+TEST_F(MainWindow, FreezeAndPlainTogglesFlipTheirCheckMark) {
+    Start();
+    for (Command item : {Command::menuFreeze, Command::menuSnap, Command::menuSave, Command::menuStartupCheck}) {
+        const bool before = form->Checked(item);
+        form->Execute(item);
+        EXPECT_NE(form->Checked(item), before);
+        EXPECT_EQ(view.checked[item], !before);
+    }
+}
+
+TEST_F(MainWindow, ExitClosesTheWindow) {
+    Start();
+    form->Execute(Command::menuExit);
+    EXPECT_TRUE(view.closed);
+}
+
+TEST_F(MainWindow, EndOfSessionShutsDownOnce) {
+    Start();
+    EXPECT_TRUE(form->QueryEndSession());
+    EXPECT_TRUE(view.closed);
+    EXPECT_FALSE(view.refresherEnabled);
+    EXPECT_EQ(settings.Writes().size(), 1u);
+    form->FormDestroy();
+    EXPECT_EQ(settings.Writes().size(), 1u);
+}
+
+}  // namespace
+}  // namespace orvelle::testing
