@@ -12,6 +12,8 @@
 #include "app/MainView.h"
 #include "app/Services.h"
 #include "engine/Bitmap32.h"
+#include "engine/GridLayer.h"
+#include "engine/MarkerLayer.h"
 #include "engine/StretchFilter.h"
 #include "engine/ZoomGeometry.h"
 
@@ -64,6 +66,8 @@ public:
     int GridColorIndex() const { return gridColorIndex_; }
     const std::string& StatusText(int panel) const { return statusTexts_[static_cast<std::size_t>(panel)]; }
     const TBitmap32& CaptureBuffer() const { return capture_; }
+    const GridLayer& Grid() const { return grid_; }
+    const MarkerLayer& Marker() const { return marker_; }
     Point CaptureOrigin() const { return captureOrigin_; }
     bool HasShutDown() const { return shutDown_; }
     const std::string& CurrentLanguage() const { return currentLanguage_; }
@@ -121,6 +125,8 @@ private:
     bool refresherEnabled_ = false;
 
     TBitmap32 capture_;
+    GridLayer grid_;      // drawn when something it shows changes, never per tick
+    MarkerLayer marker_;  // redrawn on every live tick
     Point captureOrigin_;  // screen position of the buffer's (0, 0) at the last capture
     std::int64_t lastRefreshMs_ = 0;
     bool shutDown_ = false;

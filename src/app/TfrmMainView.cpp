@@ -6,6 +6,7 @@
 #include "app/FrequencyText.h"
 #include "app/TfrmMain.h"
 #include "engine/CapturePlacement.h"
+#include "engine/StandardColors.h"
 #include "engine/ViewRenderer.h"
 
 namespace orvelle {
@@ -104,11 +105,27 @@ void TfrmMain::RefresherTimer() {
         SetStatusText(3, "X: " + std::to_string(pointer.x));
         SetStatusText(4, "Y: " + std::to_string(pointer.y));
     }
+    const Rect& viewBounds = ControlBounds(Control::imgZoom);
+    if (frozen || !Checked(Command::menuShowCursor))
+        marker_.Clear();
+    else
+        marker_.Draw(MarkerTip(placement.pointerPixel, zoom_), Size{viewBounds.Width(), viewBounds.Height()});
     view_.RepaintView();
 }
 
-void TfrmMain::PaintView(ImageRef target, const Rect& area) const { RenderView(capture_, target, area); }
+void TfrmMain::PaintView(ImageRef target, const Rect& area) const {
+    RenderView(capture_, target, area, grid_, marker_);
+}
 
-void TfrmMain::DrawGrid() {}
+void TfrmMain::DrawGrid() {
+    const Rect& viewBounds = ControlBounds(Control::imgZoom);
+    GridState state;
+    state.view = Size{viewBounds.Width(), viewBounds.Height()};
+    state.zoom = zoom_;
+    state.shown = ButtonDown(ToolButton::tbGrid);
+    state.rastered = ButtonDown(ToolButton::tbRastered);
+    state.color = kStandardColors[static_cast<std::size_t>(gridColorIndex_)].value;
+    grid_.DrawGrid(state);
+}
 
 }  // namespace orvelle

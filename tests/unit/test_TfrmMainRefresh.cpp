@@ -1,0 +1,158 @@
+// The refresh cycle: capture, status panels, marker, repaint.
+#include "MainWindowFixture.h"
+#include "engine/Stretch.h"
+
+namespace orvelle::testing {
+namespace {
+
+using RefreshCycle = MainWindowFixture;
+
+TEST_F(RefreshCycle, CapturesThePatchAroundThePointerAndReportsItsPixel) {
+    Start();
+    screen.cursor = Point{500, 400};
+    form->RefresherTimer();
+    ASSERT_EQ(screen.captures.size(), 1u);
+    EXPECT_EQ(screen.captures[0], Rect::FromSize(477, 391, 47, 19));
+    const Pixel c = FakeScreen::PixelAt(500, 400);
+    EXPECT_EQ(view.statusTexts[0], "R: " + std::to_string((c >> 16) & 255));
+    EXPECT_EQ(view.statusTexts[1], "G: " + std::to_string((c >> 8) & 255));
+    EXPECT_EQ(view.statusTexts[2], "B: " + std::to_string(c & 255));
+    EXPECT_EQ(view.statusTexts[3], "X: 500");
+    EXPECT_EQ(view.statusTexts[4], "Y: 400");
+    EXPECT_EQ(view.statusTexts[5], "f: 0.0 Hz");  // the first tick measures from the epoch
+    EXPECT_GE(view.repaints, 1);
+}
+
+TEST_F(RefreshCycle, FrequencyIsTheIntervalSinceTheLastTick) {
+    Start();
+    form->RefresherTimer();
+    clock.Advance(16);
+    form->RefresherTimer();
+    EXPECT_EQ(view.statusTexts[5], "f: 62.5 Hz");
+    clock.Advance(0);
+    form->RefresherTimer();
+    EXPECT_EQ(view.statusTexts[5], "f: ---- Hz");  // two ticks in one millisecond
+    clock.Advance(40);
+    form->RefresherTimer();
+    EXPECT_EQ(view.statusTexts[5], "f: 25.0 Hz");
+}
+
+TEST_F(RefreshCycle, OwnWindowChoosesTheCaptureOfLayeredWindows) {
+    Start();  // on by default
+    form->RefresherTimer();
+    form->Execute(Command::menuOwn);
+    form->RefresherTimer();
+    ASSERT_EQ(screen.captureIncludedLayered.size(), 2u);
+    EXPECT_TRUE(screen.captureIncludedLayered[0]);
+    EXPECT_FALSE(screen.captureIncludedLayered[1]);
+}
+
+TEST_F(RefreshCycle, NegativeCoordinatesAreShownAndCaptured) {
+    Start();
+    screen.virtualScreen = Rect{-1280, -300, 1920, 1080};
+    screen.cursor = Point{-1000, -250};
+    form->RefresherTimer();
+    EXPECT_EQ(screen.captures.back(), Rect::FromSize(-1023, -259, 47, 19));
+    EXPECT_EQ(view.statusTexts[3], "X: -1000");
+    EXPECT_EQ(view.statusTexts[4], "Y: -250");
+    const Pixel c = FakeScreen::PixelAt(-1000, -250);
+    EXPECT_EQ(view.statusTexts[0], "R: " + std::to_string((c >> 16) & 255));
+}
+
+TEST_F(RefreshCycle, UnreadablePointerUsesTheOrigin) {
+    Start();
+    screen.cursorReadable = false;
+    form->RefresherTimer();
+    EXPECT_EQ(screen.captures.back(), Rect::FromSize(0, 0, 47, 19));
+    EXPECT_EQ(view.statusTexts[3], "X: 0");
+    EXPECT_EQ(view.statusTexts[4], "Y: 0");
+}
+
+TEST_F(RefreshCycle, FailedCopyKeepsThePreviousPicture) {
+    Start();
+    form->RefresherTimer();
+    const Pixel before = form->CaptureBuffer().At(10, 10);
+    screen.captureWorks = false;
+    screen.cursor = Point{900, 700};
+    form->RefresherTimer();
+    EXPECT_EQ(form->CaptureBuffer().At(10, 10), before);
+}
+
+TEST_F(RefreshCycle, FrozenKeepsPictureAndPanelsAndHidesTheMarker) {
+    Start();
+    form->Execute(Command::menuShowCursor);
+    form->RefresherTimer();
+    EXPECT_TRUE(form->Marker().Shown());
+    const std::string red = view.statusTexts[0];
+    const Pixel before = form->CaptureBuffer().At(3, 3);
+
+    form->Execute(Command::menuFreeze);
+    screen.cursor = Point{1200, 900};
+    clock.Advance(40);
+    const int repaints = view.repaints;
+    form->RefresherTimer();
+    EXPECT_EQ(screen.captures.size(), 1u);
+    EXPECT_EQ(view.statusTexts[0], red);
+    EXPECT_EQ(view.statusTexts[3], "X: 500");
+    EXPECT_EQ(view.statusTexts[5], "f: ---- Hz");
+    EXPECT_FALSE(form->Marker().Shown());
+    EXPECT_EQ(form->CaptureBuffer().At(3, 3), before);
+    EXPECT_EQ(view.repaints, repaints + 1);  // still repainted, so a new filter shows
+
+    form->Execute(Command::menuFreeze);
+    clock.Advance(40);
+    form->RefresherTimer();
+    EXPECT_EQ(view.statusTexts[3], "X: 1200");
+    EXPECT_TRUE(form->Marker().Shown());
+}
+
+TEST_F(RefreshCycle, ZoomChangeWhileFrozenLeavesTheNewBufferBlack) {
+    Start();
+    form->RefresherTimer();
+    form->Execute(Command::menuFreeze);
+    form->Execute(Command::menu4X);
+    form->RefresherTimer();
+    const TBitmap32& buffer = form->CaptureBuffer();
+    for (int y = 0; y < buffer.Height(); ++y)
+        for (int x = 0; x < buffer.Width(); ++x) ASSERT_EQ(buffer.At(x, y), 0u);
+}
+
+TEST_F(RefreshCycle, MarkerTipSitsOnThePointerPixelsBlock) {
+    Start();
+    form->Execute(Command::menuShowCursor);
+    screen.cursor = Point{0, 0};
+    form->RefresherTimer();
+    EXPECT_EQ(form->Marker().Tip(), (Point{4, 4}));
+    screen.cursor = Point{500, 400};
+    form->RefresherTimer();
+    EXPECT_EQ(form->Marker().Tip(), (Point{23 * 8 + 4, 9 * 8 + 4}));
+    screen.cursor = Point{1919, 1079};
+    form->RefresherTimer();
+    EXPECT_EQ(form->Marker().Tip(), (Point{46 * 8 + 4, 18 * 8 + 4}));
+}
+
+TEST_F(RefreshCycle, PaintShowsTheCaptureInWholeBlocks) {
+    Start();
+    form->RefresherTimer();
+    const Rect zoom = form->ControlBounds(Control::imgZoom);
+    TBitmap32 target(zoom.Width(), zoom.Height());
+    form->PaintView(target.Ref(), Rect{0, 0, zoom.Width(), zoom.Height()});
+    for (int y = 0; y < target.Height(); ++y)
+        for (int x = 0; x < target.Width(); ++x)
+            ASSERT_EQ(target.At(x, y), FakeScreen::PixelAt(477 + x / 8, 391 + y / 8)) << x << "," << y;
+}
+
+TEST_F(RefreshCycle, GridIsDrawnWhenItsInputsChangeNotOnTicks) {
+    Start();
+    form->Execute(Command::menuShowGrid);
+    EXPECT_TRUE(form->Grid().Shown());
+    EXPECT_EQ(form->Grid().VerticalLines().size(), 46u);
+    EXPECT_EQ(form->Grid().HorizontalLines().size(), 18u);
+    form->Execute(Command::menu4X);
+    EXPECT_EQ(form->Grid().VerticalLines().front(), 4);
+    form->ToolButtonClick(ToolButton::tbGrid);
+    EXPECT_FALSE(form->Grid().Shown());
+}
+
+}  // namespace
+}  // namespace orvelle::testing
