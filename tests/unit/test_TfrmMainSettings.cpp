@@ -1,0 +1,208 @@
+// The settings file as the main window reads and writes it.
+#include <string>
+
+#include "MainWindowFixture.h"
+#include "app/ProfileFile.h"
+
+namespace orvelle::testing {
+namespace {
+
+class Settings : public MainWindowFixture {
+protected:
+    void StartWith(const std::string& content) {
+        settings = InMemorySettingsStore(content);
+        Start();
+    }
+    std::string Stored(const char* section, const char* key) {
+        return ProfileFile(*settings.Content()).ReadString(section, key, "<missing>");
+    }
+    void Exit() { form->FormDestroy(); }
+};
+
+TEST_F(Settings, FirstExitWritesTheDefaultFile) {
+    Start();  // no file
+    Exit();
+    ASSERT_TRUE(settings.Content().has_value());
+    EXPECT_EQ(*settings.Content(),
+              "[Magnification]\r\nPrecise=1\r\nSmoothing=Simple\r\nLevel=8\r\nRefresh=40ms\r\nOwnWindow=1\r\n"
+              "[Grid]\r\nShowCursor=0\r\nShowGrid=0\r\nRastered=0\r\nColor=0\r\n"
+              "[Options]\r\nAlwaysOnTop=0\r\nShowToolbar=1\r\nShowStatusbar=1\r\nSnapToEdge=0\r\nLanguage=EN\r\n"
+              "Autostart=0\r\nStartupCheck=1\r\nSaveSettings=1\r\n"
+              "[Window]\r\nMaximized=0\r\nLeft=760\r\nTop=390\r\nWidth=400\r\nHeight=300\r\n");
+}
+
+struct LevelCase {
+    const char* text;
+    int zoom;
+};
+
+TEST_F(Settings, LevelIsClampedAndParsedLikeAnyInteger) {
+    const LevelCase cases[] = {{"100", 32}, {"0", 2}, {"abc", 8}, {"5", 5}, {"0x10", 16}, {"$10", 16},
+                               {"-3", 2},   {"", 8},  {"0x", 8},  {"12", 12}};
+    for (const LevelCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        view = FakeMainView{};
+        Recreate();
+        StartWith(std::string("[Magnification]\nLevel=") + c.text + "\n");
+        EXPECT_EQ(form->Zoom(), c.zoom);
+        EXPECT_EQ(view.zoomLabel, std::to_string(c.zoom) + " X");
+    }
+}
+
+TEST_F(Settings, OddLevelChecksNoLevelItem) {
+    StartWith("[Magnification]\nLevel=5\n");
+    for (Command level : {Command::menu2X, Command::menu4X, Command::menu6X, Command::menu8X, Command::menu10X,
+                          Command::menu12X, Command::menu16X, Command::menu24X, Command::menu32X})
+        EXPECT_FALSE(form->Checked(level));
+    EXPECT_EQ(view.zoomLabel, "5 X");
+}
+
+TEST_F(Settings, TextsAreCaseSensitiveAndUnknownOnesGiveTheDefault) {
+    StartWith("[Magnification]\nPrecise=0\nSmoothing=linear\nRefresh=100ms\n");
+    EXPECT_TRUE(form->Checked(Command::menuSmooth));
+    EXPECT_TRUE(form->Checked(Command::menuSimple));
+    EXPECT_FALSE(form->Checked(Command::menuLinear));
+    EXPECT_EQ(form->RefreshIntervalMs(), 40);
+    EXPECT_TRUE(form->Checked(Command::menu40ms));
+}
+
+TEST_F(Settings, GridColourMustBeAStandardColour) {
+    StartWith("[Grid]\nColor=123\n");
+    EXPECT_EQ(form->GridColorIndex(), 0);
+    EXPECT_TRUE(form->Checked(ColorItem(0)));
+    view = FakeMainView{};
+    Recreate();
+    StartWith("[Grid]\nColor=255\n");
+    EXPECT_EQ(form->GridColorIndex(), 9);
+    EXPECT_TRUE(form->Checked(ColorItem(9)));
+    EXPECT_EQ(view.gridColorSelection, 9);
+    EXPECT_EQ(view.colorMenuImage, 9);
+}
+
+TEST_F(Settings, UnknownLanguageGivesEnglishAndEnglishIsWrittenBack) {
+    StartWith("[Options]\nLanguage=DE\n");
+    EXPECT_TRUE(form->Checked(Command::menuEN));
+    Exit();
+    EXPECT_EQ(Stored("Options", "Language"), "EN");
+}
+
+TEST_F(Settings, WindowIsPlacedOnItsMonitorWithTheMinimumSize) {
+    StartWith("[Window]\nLeft=-5000\nTop=100\nWidth=100\nHeight=100\n");
+    EXPECT_EQ(view.bounds, Rect::FromSize(0, 100, 320, 300));
+}
+
+TEST_F(Settings, WindowLargerThanItsMonitorEndsFlushWithItsRightEdge) {
+    StartWith("[Window]\nLeft=100\nTop=50\nWidth=2500\nHeight=1200\n");
+    EXPECT_EQ(view.bounds, Rect::FromSize(1920 - 2500, 1080 - 1200, 2500, 1200));
+}
+
+TEST_F(Settings, MaximizedExitKeepsTheStoredNormalBounds) {
+    StartWith("[Window]\nLeft=10\nTop=20\nWidth=500\nHeight=400\n");
+    view.state = WindowState::Maximized;
+    view.bounds = Rect::FromSize(0, 0, 1920, 1040);
+    Exit();
+    EXPECT_EQ(Stored("Window", "Maximized"), "1");
+    EXPECT_EQ(Stored("Window", "Left"), "10");
+    EXPECT_EQ(Stored("Window", "Width"), "500");
+    // And it comes back maximised over those bounds.
+    view = FakeMainView{};
+    Recreate();
+    Start();
+    EXPECT_EQ(view.state, WindowState::Maximized);
+    EXPECT_EQ(view.bounds, Rect::FromSize(10, 20, 500, 400));
+}
+
+TEST_F(Settings, SaveSettingsOffStoresOnlyThatSwitch) {
+    StartWith("[Magnification]\nLevel=12\n");
+    form->Execute(Command::menu4X);
+    form->Execute(Command::menuSave);
+    Exit();
+    EXPECT_EQ(*settings.Content(), "[Magnification]\nLevel=12\n[Options]\r\nSaveSettings=0\r\n");
+    view = FakeMainView{};
+    Recreate();
+    Start();
+    EXPECT_FALSE(form->Checked(Command::menuSave));
+    EXPECT_EQ(form->Zoom(), 12);
+}
+
+TEST_F(Settings, AutostartFromTheFileOnlySetsTheCheckMark) {
+    StartWith("[Options]\nAutostart=1\n");
+    EXPECT_TRUE(form->Checked(Command::menuAutostart));
+    EXPECT_TRUE(startupList.values.empty());
+}
+
+TEST_F(Settings, NonDefaultStateSurvivesARestart) {
+    Start();
+    form->Execute(Command::menuSmooth);
+    form->Execute(Command::menuLanczos);
+    form->ZoomTrackChanged(7);
+    form->Execute(Command::menu05s);
+    form->Execute(Command::menuOwn);
+    form->Execute(ColorItem(9));
+    form->Execute(Command::menuShowGrid);
+    form->Execute(Command::menuShowCursor);
+    form->Execute(Command::menuRastered);
+    form->Execute(Command::menuOnTop);
+    form->Execute(Command::menuSnap);
+    form->Execute(Command::menuToolbar);
+    form->Execute(Command::menuStatusbar);
+    form->Execute(Command::menuStartupCheck);
+    view.bounds = Rect::FromSize(123, 45, 640, 480);
+    Exit();
+    const std::string first = *settings.Content();
+
+    view = FakeMainView{};
+    Recreate();
+    Start();
+    EXPECT_TRUE(form->Checked(Command::menuSmooth));
+    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfLanczos);
+    EXPECT_EQ(form->Zoom(), 7);
+    EXPECT_EQ(form->RefreshIntervalMs(), 500);
+    EXPECT_FALSE(form->Checked(Command::menuOwn));
+    EXPECT_EQ(form->GridColorIndex(), 9);
+    EXPECT_TRUE(form->ButtonDown(ToolButton::tbGrid));
+    EXPECT_TRUE(form->ButtonDown(ToolButton::tbCursor));
+    EXPECT_TRUE(form->ButtonDown(ToolButton::tbRastered));
+    EXPECT_FALSE(form->Enabled(Command::menuColor));
+    EXPECT_TRUE(view.topmost);
+    EXPECT_TRUE(form->Checked(Command::menuSnap));
+    EXPECT_FALSE(form->ControlVisible(Control::ToolBar1));
+    EXPECT_FALSE(form->ControlVisible(Control::StatusBar1));
+    EXPECT_FALSE(form->Checked(Command::menuStartupCheck));
+    EXPECT_EQ(view.bounds, Rect::FromSize(123, 45, 640, 480));
+    Exit();
+    EXPECT_EQ(*settings.Content(), first);
+}
+
+TEST_F(Settings, OtherLinesOfTheFileSurviveAWrite) {
+    const std::string original =
+        "; written by hand\r\n[Magnification]\r\nLevel=16\r\nComment=keep me\r\n\r\n[Other]\r\nx=1\r\n";
+    StartWith(original);
+    Exit();
+    const std::string& written = *settings.Content();
+    EXPECT_EQ(written.rfind("; written by hand\r\n[Magnification]\r\nLevel=16\r\nComment=keep me\r\n", 0), 0u);
+    EXPECT_NE(written.find("\r\n[Other]\r\nx=1\r\n"), std::string::npos);
+    EXPECT_EQ(Stored("Magnification", "Comment"), "keep me");
+}
+
+TEST_F(Settings, UnwritableFileIsReportedWithItsPath) {
+    settings.FailWrites();
+    Start();
+    Exit();
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0], "Unable to write to C:\\Program Files\\Orvelle\\Orvelle.ini");
+    EXPECT_FALSE(view.refresherEnabled);
+}
+
+TEST_F(Settings, FileThatCouldNotBeReadIsNotOverwritten) {
+    settings = InMemorySettingsStore(std::string("[Magnification]\nLevel=16\n"));
+    settings.FailReads();
+    Start();
+    EXPECT_EQ(form->Zoom(), 8);  // defaults, for this run only
+    Exit();
+    EXPECT_TRUE(settings.Writes().empty());
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
+}  // namespace
+}  // namespace orvelle::testing
