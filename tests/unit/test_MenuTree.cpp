@@ -1,0 +1,61 @@
+#include "app/MenuTree.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace orvelle {
+namespace {
+
+TEST(MenuTree, ShortcutsRunTheirCommands) {
+    const struct {
+        int key;
+        bool ctrl;
+        bool alt;
+        Command command;
+        const char* text;
+    } cases[] = {
+        {kKeySpace, false, false, Command::menuFreeze, "Space"}, {'C', true, false, Command::menuCopy, "Ctrl+C"},
+        {'A', true, false, Command::menuSaveAs, "Ctrl+A"},      {'R', true, false, Command::menuRuler, "Ctrl+R"},
+        {kKeyF4, false, true, Command::menuExit, "Alt+F4"},     {'P', true, false, Command::menuPrecise, "Ctrl+P"},
+        {'S', true, false, Command::menuSmooth, "Ctrl+S"},      {'O', true, false, Command::menuOwn, "Ctrl+O"},
+        {'M', true, false, Command::menuShowCursor, "Ctrl+M"},  {'G', true, false, Command::menuShowGrid, "Ctrl+G"},
+        {'L', true, false, Command::menuRastered, "Ctrl+L"},    {'T', true, false, Command::menuOnTop, "Ctrl+T"},
+        {kKeyF1, false, false, Command::menuShowHelp, "F1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(CommandForKey(c.key, c.ctrl, c.alt), c.command);
+        for (const MenuEntry& entry : MainMenuEntries())
+            if (entry.id == c.command) EXPECT_EQ(ShortcutText(entry.shortcut), c.text);
+    }
+    EXPECT_EQ(CommandForKey('G', false, false), Command::None);  // a plain letter is no shortcut
+    EXPECT_EQ(CommandForKey(kKeySpace, true, false), Command::None);
+}
+
+TEST(MenuTree, EveryCommandAppearsOnceAndAfterItsParent) {
+    std::set<Command> seen;
+    for (const MenuEntry& entry : MainMenuEntries()) {
+        if (entry.parent != Command::None) EXPECT_TRUE(seen.count(entry.parent)) << entry.caption;
+        if (entry.kind == MenuKind::Separator) continue;
+        EXPECT_TRUE(seen.insert(entry.id).second) << entry.caption;
+    }
+    // Every menu command but the sixteen colour items, which are made at start-up.
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(kCommandCount - 1 - 16));
+}
+
+TEST(MenuTree, RadioGroupsAreTheSubmenusOfChoices) {
+    std::map<Command, int> radiosPerParent;
+    for (const MenuEntry& entry : MainMenuEntries())
+        if (entry.kind == MenuKind::Radio) ++radiosPerParent[entry.parent];
+    EXPECT_EQ(radiosPerParent[Command::menuMagnification], 2);
+    EXPECT_EQ(radiosPerParent[Command::menuSmoothingType], 6);
+    EXPECT_EQ(radiosPerParent[Command::menuLevel], 9);
+    EXPECT_EQ(radiosPerParent[Command::menuRefresh], 6);
+    EXPECT_EQ(radiosPerParent[Command::menuLanguage], 1);
+    EXPECT_EQ(radiosPerParent.size(), 5u);
+}
+
+}  // namespace
+}  // namespace orvelle
