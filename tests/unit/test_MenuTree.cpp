@@ -28,7 +28,9 @@ TEST(MenuTree, ShortcutsRunTheirCommands) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(CommandForKey(c.key, c.ctrl, c.alt), c.command);
         for (const MenuEntry& entry : MainMenuEntries())
-            if (entry.id == c.command) EXPECT_EQ(ShortcutText(entry.shortcut), c.text);
+            if (entry.id == c.command) {
+                EXPECT_EQ(ShortcutText(entry.shortcut), c.text);
+            }
     }
     EXPECT_EQ(CommandForKey('G', false, false), Command::None);  // a plain letter is no shortcut
     EXPECT_EQ(CommandForKey(kKeySpace, true, false), Command::None);
@@ -37,7 +39,9 @@ TEST(MenuTree, ShortcutsRunTheirCommands) {
 TEST(MenuTree, EveryCommandAppearsOnceAndAfterItsParent) {
     std::set<Command> seen;
     for (const MenuEntry& entry : MainMenuEntries()) {
-        if (entry.parent != Command::None) EXPECT_TRUE(seen.count(entry.parent)) << entry.caption;
+        if (entry.parent != Command::None) {
+            EXPECT_TRUE(seen.count(entry.parent)) << entry.caption;
+        }
         if (entry.kind == MenuKind::Separator) continue;
         EXPECT_TRUE(seen.insert(entry.id).second) << entry.caption;
     }

@@ -54,7 +54,9 @@ TEST_F(MainWindow, ResizeArrangesToolbarsLogoAndView) {
         form->FormResize();
         EXPECT_EQ(form->ControlBounds(Control::Panel1).top, c.panelTop);
         EXPECT_EQ(form->ControlVisible(Control::imgLogo), c.logo);
-        if (c.logo) EXPECT_EQ(form->ControlBounds(Control::imgLogo).left, c.width - 108);
+        if (c.logo) {
+            EXPECT_EQ(form->ControlBounds(Control::imgLogo).left, c.width - 108);
+        }
         EXPECT_EQ(form->ControlBounds(Control::ToolBar2).left, c.toolBar2.x);
         EXPECT_EQ(form->ControlBounds(Control::ToolBar2).top, c.toolBar2.y);
         const Rect panel = form->ControlBounds(Control::Panel1);
