@@ -1,0 +1,24 @@
+// The pictures in the program's resources (toolbar and menu images, logo) are
+// 32-bit BMPs with straight alpha. Image lists take straight alpha; menus and
+// AlphaBlend want it premultiplied, so each bitmap is made for its consumer.
+#pragma once
+
+#include <windows.h>
+
+#include "engine/Bitmap32.h"
+#include "engine/StandardColors.h"
+
+namespace orvelle::win32 {
+
+// Top-down pixels of a BITMAP resource; empty when it is missing or not 32-bit.
+TBitmap32 LoadBitmapResource(const wchar_t* name);
+
+enum class AlphaMode { Straight, Premultiplied };
+
+// A new DIB section holding the part (left, top, width x height) of `picture`.
+HBITMAP CreateBitmapFrom(const TBitmap32& picture, const Rect& part, AlphaMode mode);
+
+// An opaque size x size square of one colour, for the colour menu.
+HBITMAP CreateSwatchBitmap(TColor color, int size);
+
+}  // namespace orvelle::win32
