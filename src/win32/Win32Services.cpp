@@ -1,0 +1,128 @@
+#include "Win32Services.h"
+
+#include <cstring>
+
+#include "Text.h"
+#include "app/TfrmMain.h"
+
+namespace orvelle::win32 {
+
+namespace {
+
+constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+Rect FromRECT(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+
+std::wstring LocaleText(LCTYPE item) {
+    wchar_t buffer[16]{};
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, buffer, 16);
+    return length > 1 ? std::wstring(buffer, static_cast<std::size_t>(length - 1)) : std::wstring();
+}
+
+}  // namespace
+
+bool Win32Screen::CursorPos(Point& position) {
+    POINT p;
+    if (!GetCursorPos(&p)) return false;
+    position = Point{p.x, p.y};
+    return true;
+}
+
+Rect Win32Screen::VirtualScreen() {
+    return Rect::FromSize(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                          GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+}
+
+Size Win32Screen::PrimaryScreenSize() { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+bool Win32Screen::Capture(const Rect& source, bool includeLayered, TBitmap32& into) {
+    const int width = source.Width();
+    const int height = source.Height();
+    if (!buffer_.EnsureSize(width, height)) return false;
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr) return false;
+    // Layered windows, our own among them, are only in the copy with CAPTUREBLT.
+    const DWORD operation = includeLayered ? SRCCOPY | CAPTUREBLT : SRCCOPY;
+    const bool copied = BitBlt(buffer_.Dc(), 0, 0, width, height, screen, source.left, source.top, operation) != 0;
+    ReleaseDC(nullptr, screen);
+    if (!copied) return false;
+    GdiFlush();
+    into.SetSize(width, height);
+    const ImageRef pixels = buffer_.Pixels();
+    for (int y = 0; y < height; ++y) std::memcpy(into.Row(y), pixels.Row(y), static_cast<std::size_t>(width) * 4);
+    return true;
+}
+
+ScreenService::Monitor Win32Screen::NearestMonitor(const Rect& window) {
+    const RECT r{window.left, window.top, window.right, window.bottom};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+        const Size primary = PrimaryScreenSize();
+        const Rect whole = Rect::FromSize(0, 0, primary.width, primary.height);
+        return Monitor{whole, whole};
+    }
+    return Monitor{FromRECT(info.rcMonitor), FromRECT(info.rcWork)};
+}
+
+LocalTime Win32Clock::Now() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+StartupListService::AddResult Win32StartupList::AddIfMissing(const std::string& name, const std::string& command) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return AddResult::KeyUnavailable;
+    const std::wstring valueName = Widen(name);
+    AddResult result = AddResult::AlreadyPresent;
+    if (RegQueryValueExW(key, valueName.c_str(), nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+        const std::wstring data = Widen(command);
+        const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+        const LSTATUS written = RegSetValueExW(key, valueName.c_str(), 0, REG_SZ,
+                                               reinterpret_cast<const BYTE*>(data.c_str()), bytes);
+        result = written == ERROR_SUCCESS ? AddResult::Added : AddResult::WriteFailed;
+    }
+    RegCloseKey(key);
+    return result;
+}
+
+void Win32StartupList::Remove(const std::string& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueW(key, Widen(name).c_str());
+    RegCloseKey(key);
+}
+
+void ShowErrorMessage(HWND owner, const std::string& text) {
+    MessageBoxW(owner, Widen(text).c_str(), Widen(ProductName).c_str(), MB_OK | MB_ICONERROR);
+}
+
+void Win32Dialogs::ShowError(const std::string& text) { ShowErrorMessage(owner_, text); }
+
+NumberFormat UserNumberFormat() {
+    NumberFormat format;
+    const std::wstring decimal = LocaleText(LOCALE_SDECIMAL);
+    if (!decimal.empty()) format.decimalSeparator = Narrow(decimal);
+    format.thousandSeparator = Narrow(LocaleText(LOCALE_STHOUSAND));
+    // The grouping reads like "3;0" or "3;2;0"; its first digit is the group size.
+    const std::wstring grouping = LocaleText(LOCALE_SGROUPING);
+    if (!grouping.empty() && grouping[0] >= L'0' && grouping[0] <= L'9') format.groupSize = grouping[0] - L'0';
+    return format;
+}
+
+std::wstring ProgramPathWide() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);  // the name was cut off: try a larger buffer
+    }
+}
+
+}  // namespace orvelle::win32

@@ -1,0 +1,54 @@
+// The system services of the main window's logic, implemented with the
+// Windows API.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "DibSurface.h"
+#include "app/Services.h"
+
+namespace orvelle::win32 {
+
+class Win32Screen : public ScreenService {
+public:
+    bool CursorPos(Point& position) override;
+    Rect VirtualScreen() override;
+    Size PrimaryScreenSize() override;
+    bool Capture(const Rect& source, bool includeLayered, TBitmap32& into) override;
+    Monitor NearestMonitor(const Rect& window) override;
+
+private:
+    DibSurface buffer_;  // reused from tick to tick; remade only when the size changes
+};
+
+class Win32Clock : public ClockService {
+public:
+    LocalTime Now() override;
+};
+
+// The Run key of the current user.
+class Win32StartupList : public StartupListService {
+public:
+    AddResult AddIfMissing(const std::string& name, const std::string& command) override;
+    void Remove(const std::string& name) override;
+};
+
+class Win32Dialogs : public DialogService {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+    void ShowError(const std::string& text) override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
+// A message box with the application title and the error icon.
+void ShowErrorMessage(HWND owner, const std::string& text);
+
+NumberFormat UserNumberFormat();
+// Full path of the running program.
+std::wstring ProgramPathWide();
+
+}  // namespace orvelle::win32
