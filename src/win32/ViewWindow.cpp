@@ -38,7 +38,8 @@ void ViewWindow::Paint(HDC dc, const RECT& dirty) {
     const Rect area = Intersect(Rect{dirty.left, dirty.top, dirty.right, dirty.bottom},
                                 Rect{0, 0, surface_.Width(), surface_.Height()});
     if (area.IsEmpty()) return;
-    // GDI may still be writing the bitmap from the last BitBlt.
+    // GDI batches its calls: let it finish with the bitmap before the pixels
+    // are written directly.
     GdiFlush();
     if (painter_) painter_(surface_.Pixels(), area);
     BitBlt(dc, area.left, area.top, area.Width(), area.Height(), surface_.Dc(), area.left, area.top, SRCCOPY);
