@@ -225,7 +225,8 @@ void TfrmMain::menuAutostartClick() {
 }
 
 Point TfrmMain::AdjustWindowPosition(Point proposed, Size windowSize) {
-    if (!Checked(Command::menuSnap)) return proposed;
+    // A maximised or minimised window has its place from the system.
+    if (!Checked(Command::menuSnap) || view_.State() != WindowState::Normal) return proposed;
     const Rect workArea = services_.screen.NearestMonitor(view_.OuterBounds()).workArea;
     return SnapToWorkArea(proposed, windowSize, workArea);
 }

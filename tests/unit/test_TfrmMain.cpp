@@ -218,6 +218,8 @@ TEST_F(MainWindow, SnapAppliesOnlyWhenChecked) {
     form->Execute(Command::menuSnap);
     EXPECT_EQ(form->AdjustWindowPosition(Point{65, 300}, Size{400, 300}), (Point{60, 300}));
     EXPECT_EQ(form->AdjustWindowPosition(Point{1515, 300}, Size{400, 300}), (Point{1520, 300}));
+    view.state = WindowState::Maximized;  // maximising proposes (-4, -4): it must stay
+    EXPECT_EQ(form->AdjustWindowPosition(Point{-4, -4}, Size{1928, 1048}), (Point{-4, -4}));
 }
 
 TEST_F(MainWindow, AutostartWritesAQuotedPathAndRemovesTheEntry) {
