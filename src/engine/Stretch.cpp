@@ -4,38 +4,133 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/StretchPaths.h"
+#include "engine/StretchTables.h"
+
+#if defined(_MSC_VER) && (defined(_M_X64) || defined(_M_IX86))
+#include <intrin.h>
+#define ORVELLE_X86_MSVC 1
+#elif (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
+#include <cpuid.h>
+#define ORVELLE_X86_GNU 1
+#endif
+
 namespace orvelle {
 
 namespace {
 
-// Block replication: destination column i shows source column i * Sw / Dw.
-void StretchNearest(ConstImageRef src, ImageRef dst, Rect area) {
-    std::vector<int> columnMap(static_cast<std::size_t>(area.Width()));
-    for (int i = area.left; i < area.right; ++i)
-        columnMap[static_cast<std::size_t>(i - area.left)] =
-            static_cast<int>(static_cast<long long>(i) * src.width / dst.width);
+// AVX2 needs the processor's support and the system's saving of the wide registers.
+bool ProcessorHasAvx2() {
+#if defined(ORVELLE_X86_MSVC)
+    int info[4];
+    __cpuid(info, 0);
+    if (info[0] < 7) return false;
+    __cpuid(info, 1);
+    const bool osSaves = (info[2] & (1 << 27)) != 0;
+    const bool avx = (info[2] & (1 << 28)) != 0;
+    if (!osSaves || !avx || (_xgetbv(0) & 6) != 6) return false;
+    __cpuidex(info, 7, 0);
+    return (info[1] & (1 << 5)) != 0;
+#elif defined(ORVELLE_X86_GNU)
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (__get_cpuid_max(0, nullptr) < 7) return false;
+    __cpuid(1, a, b, c, d);
+    const bool osSaves = (c & (1u << 27)) != 0;
+    const bool avx = (c & (1u << 28)) != 0;
+    if (!osSaves || !avx) return false;
+    unsigned xcr0 = 0, xcr0High = 0;
+    __asm__ volatile("xgetbv" : "=a"(xcr0), "=d"(xcr0High) : "c"(0));
+    if ((xcr0 & 6u) != 6u) return false;
+    __cpuid_count(7, 0, a, b, c, d);
+    return (b & (1u << 5)) != 0;
+#else
+    return false;
+#endif
+}
+
+StretchSimd DetectBest() {
+    if (Avx2StretchPath() != nullptr && ProcessorHasAvx2()) return StretchSimd::Avx2;
+    if (Sse2StretchPath() != nullptr) return StretchSimd::Sse2;
+    return StretchSimd::Scalar;
+}
+
+StretchSimd& ActiveLevel() {
+    static StretchSimd level = BestStretchSimd();
+    return level;
+}
+
+const StretchPath& ActivePath() {
+    switch (ActiveLevel()) {
+        case StretchSimd::Avx2: return *Avx2StretchPath();
+        case StretchSimd::Sse2: return *Sse2StretchPath();
+        default: return ScalarStretchPath();
+    }
+}
+
+int CeilDiv(long long a, long long b) { return static_cast<int>((a + b - 1) / b); }
+
+// Block replication: destination column i shows source column floor(i * Sw / Dw), so source
+// column s fills the run [ceil(s * Dw / Sw), ceil((s + 1) * Dw / Sw)); rows likewise. The first
+// row of each block is expanded from the source, the others copy the row above.
+void StretchNearest(ConstImageRef src, ImageRef dst, Rect area, const StretchPath& path) {
+    const int firstColumn = static_cast<int>(static_cast<long long>(area.left) * src.width / dst.width);
+    const int lastColumn = static_cast<int>(static_cast<long long>(area.right - 1) * src.width / dst.width);
+    std::vector<NearestRun> runs;
+    for (int s = firstColumn; s <= lastColumn; ++s) {
+        const int begin = std::max(area.left, CeilDiv(static_cast<long long>(s) * dst.width, src.width));
+        const int end = std::min(area.right, CeilDiv(static_cast<long long>(s + 1) * dst.width, src.width));
+        if (begin < end) runs.push_back(NearestRun{s, begin - area.left, end - area.left});
+    }
+    const int runLength = dst.width % src.width == 0 ? dst.width / src.width : 0;
     int previousSourceRow = -1;
     for (int j = area.top; j < area.bottom; ++j) {
         const int sourceRow = static_cast<int>(static_cast<long long>(j) * src.height / dst.height);
         Pixel* out = dst.Row(j) + area.left;
         if (sourceRow == previousSourceRow) {
+            // The library's copy (string moves for rows this long) outruns vector loops here.
             std::memcpy(out, dst.Row(j - 1) + area.left, sizeof(Pixel) * static_cast<std::size_t>(area.Width()));
-            continue;
+        } else {
+            path.fillRuns(src.Row(sourceRow), runs.data(), static_cast<int>(runs.size()), runLength, out);
+            previousSourceRow = sourceRow;
         }
-        const Pixel* in = src.Row(sourceRow);
-        for (int i = 0; i < area.Width(); ++i) out[i] = in[columnMap[static_cast<std::size_t>(i)]];
-        previousSourceRow = sourceRow;
     }
 }
 
 }  // namespace
 
+StretchSimd BestStretchSimd() {
+    static const StretchSimd best = DetectBest();
+    return best;
+}
+
+void SetStretchSimdLevel(StretchSimd level) {
+    ActiveLevel() = static_cast<int>(level) < static_cast<int>(BestStretchSimd()) ? level : BestStretchSimd();
+}
+
+StretchSimd ActiveStretchSimd() { return ActiveLevel(); }
+
 void StretchDraw(ConstImageRef src, ImageRef dst, TStretchFilter filter, Rect area) {
     area = Intersect(area, Rect{0, 0, dst.width, dst.height});
     if (area.IsEmpty() || src.width <= 0 || src.height <= 0) return;
     switch (filter) {
+        case TStretchFilter::sfDraft:
+        case TStretchFilter::sfLinear: {
+            const BilinearAxis columns = BuildBilinearAxis(src.width, dst.width);
+            const BilinearAxis rows = BuildBilinearAxis(src.height, dst.height);
+            ActivePath().bilinear(BilinearJob{src, dst, area, &columns, &rows});
+            break;
+        }
+        case TStretchFilter::sfCosine:
+        case TStretchFilter::sfSpline:
+        case TStretchFilter::sfLanczos:
+        case TStretchFilter::sfMitchell: {
+            const KernelAxis columns = BuildKernelAxis(filter, src.width, dst.width, kStretchOverhang);
+            const KernelAxis rows = BuildKernelAxis(filter, src.height, dst.height, 0);
+            ActivePath().kernel(KernelJob{src, dst, area, &columns, &rows, StretchKernelClamps(filter)});
+            break;
+        }
         default:
-            StretchNearest(src, dst, area);
+            StretchNearest(src, dst, area, ActivePath());
             break;
     }
 }

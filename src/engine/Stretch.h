@@ -16,4 +16,15 @@ inline void StretchDraw(ConstImageRef src, ImageRef dst, TStretchFilter filter) 
     StretchDraw(src, dst, filter, Rect{0, 0, dst.width, dst.height});
 }
 
+// The instruction sets the filters have inner loops for. Every one gives the same pixels.
+enum class StretchSimd { Scalar = 0, Sse2 = 1, Avx2 = 2 };
+
+// The widest set this build and this processor both offer.
+StretchSimd BestStretchSimd();
+
+// Limits the drawing to `level` (at most the best available), so that tests and benchmarks can
+// run each path; the drawing starts with the best one.
+void SetStretchSimdLevel(StretchSimd level);
+StretchSimd ActiveStretchSimd();
+
 }  // namespace orvelle
