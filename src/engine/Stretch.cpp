@@ -70,8 +70,9 @@ const StretchPath& ActivePath() {
 int CeilDiv(long long a, long long b) { return static_cast<int>((a + b - 1) / b); }
 
 // Block replication: destination column i shows source column floor(i * Sw / Dw), so source
-// column s fills the run [ceil(s * Dw / Sw), ceil((s + 1) * Dw / Sw)); rows likewise. The first
-// row of each block is expanded from the source, the others copy the row above.
+// column s fills the run [ceil(s * Dw / Sw), ceil((s + 1) * Dw / Sw)); rows likewise. Each source
+// row is expanded once into a small buffer, and the rows of its block are whole copies of it (the
+// library's copy writes long rows faster than vector stores do here).
 void StretchNearest(ConstImageRef src, ImageRef dst, Rect area, const StretchPath& path) {
     const int firstColumn = static_cast<int>(static_cast<long long>(area.left) * src.width / dst.width);
     const int lastColumn = static_cast<int>(static_cast<long long>(area.right - 1) * src.width / dst.width);
@@ -82,17 +83,16 @@ void StretchNearest(ConstImageRef src, ImageRef dst, Rect area, const StretchPat
         if (begin < end) runs.push_back(NearestRun{s, begin - area.left, end - area.left});
     }
     const int runLength = dst.width % src.width == 0 ? dst.width / src.width : 0;
-    int previousSourceRow = -1;
+    std::vector<Pixel> expanded(static_cast<std::size_t>(area.Width()));
+    const std::size_t rowBytes = sizeof(Pixel) * expanded.size();
+    int expandedRow = -1;
     for (int j = area.top; j < area.bottom; ++j) {
         const int sourceRow = static_cast<int>(static_cast<long long>(j) * src.height / dst.height);
-        Pixel* out = dst.Row(j) + area.left;
-        if (sourceRow == previousSourceRow) {
-            // The library's copy (string moves for rows this long) outruns vector loops here.
-            std::memcpy(out, dst.Row(j - 1) + area.left, sizeof(Pixel) * static_cast<std::size_t>(area.Width()));
-        } else {
-            path.fillRuns(src.Row(sourceRow), runs.data(), static_cast<int>(runs.size()), runLength, out);
-            previousSourceRow = sourceRow;
+        if (sourceRow != expandedRow) {
+            path.fillRuns(src.Row(sourceRow), runs.data(), static_cast<int>(runs.size()), runLength, expanded.data());
+            expandedRow = sourceRow;
         }
+        std::memcpy(dst.Row(j) + area.left, expanded.data(), rowBytes);
     }
 }
 

@@ -172,7 +172,9 @@ struct RowPlan {
 // sum is 32768 * 256 short, the shifted sum is the channel minus 128, which packs exactly to a
 // signed byte and flips back with the top bit. Split sums: one pmaddwd per tap, the saturating
 // packs clamp like 0..0xFF0000 would, and without the clamp the channel is masked to 8 bits.
-template <int Steps, bool Narrow, bool Clamp>
+// Shared: the first two and the last two pairs of every group read the same window (pixels of
+// one source block on the same side of its centre), so their broadcasts are loaded once.
+template <int Steps, bool Narrow, bool Clamp, bool Shared>
 void KernelRow(const std::int32_t* sums, const RowPlan& plan, Pixel* out) {
     constexpr int kStep = Narrow ? 8 : 4;  // int32s per pmaddwd: two columns or one
     auto pair = [](const std::int32_t* v, const __m256i* w) {
@@ -194,12 +196,14 @@ void KernelRow(const std::int32_t* sums, const RowPlan& plan, Pixel* out) {
     };
 
     const int groups = plan.width / 8;
-    for (int type = 0; type < plan.types && type < groups; ++type) {
+    const int types = plan.types;
+    const int advance = plan.advance;
+    for (int type = 0; type < types && type < groups; ++type) {
         const int p = 4 * type;
         const std::int32_t* v0 = sums + plan.offset[p];
-        const std::int32_t* v1 = sums + plan.offset[p + 1];
         const std::int32_t* v2 = sums + plan.offset[p + 2];
-        const std::int32_t* v3 = sums + plan.offset[p + 3];
+        const std::int32_t* v1 = Shared ? v0 : sums + plan.offset[p + 1];
+        const std::int32_t* v3 = Shared ? v2 : sums + plan.offset[p + 3];
         __m256i w0[Steps], w1[Steps], w2[Steps], w3[Steps];
         for (int m = 0; m < Steps; ++m) {
             w0[m] = plan.weights[plan.phase[p] + m];
@@ -207,13 +211,15 @@ void KernelRow(const std::int32_t* sums, const RowPlan& plan, Pixel* out) {
             w2[m] = plan.weights[plan.phase[p + 2] + m];
             w3[m] = plan.weights[plan.phase[p + 3] + m];
         }
-        for (int g = type; g < groups; g += plan.types) {
+        for (int g = type; g < groups; g += types) {
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 8 * g),
-                                eight(pair(v0, w0), pair(v1, w1), pair(v2, w2), pair(v3, w3)));
-            v0 += plan.advance;
-            v1 += plan.advance;
-            v2 += plan.advance;
-            v3 += plan.advance;
+                                eight(pair(v0, w0), pair(Shared ? v0 : v1, w1), pair(v2, w2), pair(Shared ? v2 : v3, w3)));
+            v0 += advance;
+            v2 += advance;
+            if (!Shared) {
+                v1 += advance;
+                v3 += advance;
+            }
         }
     }
     if (8 * groups < plan.width) {  // the last group, partly past the area
@@ -227,19 +233,25 @@ void KernelRow(const std::int32_t* sums, const RowPlan& plan, Pixel* out) {
 
 using KernelRowFn = void (*)(const std::int32_t*, const RowPlan&, Pixel*);
 
-template <bool Narrow, bool Clamp>
+template <bool Narrow, bool Clamp, bool Shared>
 KernelRowFn PickRow(int steps) {
     switch (steps) {
-        case 1: return KernelRow<1, Narrow, Clamp>;
-        case 2: return KernelRow<2, Narrow, Clamp>;
-        case 3: return KernelRow<3, Narrow, Clamp>;
-        case 4: return KernelRow<4, Narrow, Clamp>;
-        case 5: return KernelRow<5, Narrow, Clamp>;
-        case 6: return KernelRow<6, Narrow, Clamp>;
-        case 7: return KernelRow<7, Narrow, Clamp>;
-        case 8: return KernelRow<8, Narrow, Clamp>;
+        case 1: return KernelRow<1, Narrow, Clamp, Shared>;
+        case 2: return KernelRow<2, Narrow, Clamp, Shared>;
+        case 3: return KernelRow<3, Narrow, Clamp, Shared>;
+        case 4: return KernelRow<4, Narrow, Clamp, Shared>;
+        case 5: return KernelRow<5, Narrow, Clamp, Shared>;
+        case 6: return KernelRow<6, Narrow, Clamp, Shared>;
+        case 7: return KernelRow<7, Narrow, Clamp, Shared>;
+        case 8: return KernelRow<8, Narrow, Clamp, Shared>;
         default: return nullptr;
     }
+}
+
+template <bool Shared>
+KernelRowFn PickRow(bool narrow, bool clamp, int steps) {
+    if (narrow) return PickRow<true, false, Shared>(steps);
+    return clamp ? PickRow<false, true, Shared>(steps) : PickRow<false, false, Shared>(steps);
 }
 
 void KernelAvx2(const KernelJob& job) {
@@ -267,13 +279,6 @@ void KernelAvx2(const KernelJob& job) {
     }
     const int steps = narrow ? (window + 1) / 2 : window;
     window = narrow ? 2 * steps : window;
-    const KernelRowFn row = narrow      ? PickRow<true, false>(steps)
-                            : job.clamp ? PickRow<false, true>(steps)
-                                        : PickRow<false, false>(steps);
-    if (row == nullptr) {
-        ScalarStretchPath().kernel(job);
-        return;
-    }
 
     std::vector<Lanes256> weights(static_cast<std::size_t>(period) * static_cast<std::size_t>(steps));
     for (int f = 0; f < period; ++f) {
@@ -307,6 +312,15 @@ void KernelAvx2(const KernelJob& job) {
     }
     // Eight pixels times `types` cover a whole number of source pixels.
     const int types = period / std::gcd(period, 8);
+    bool shared = true;
+    for (int p = 0; p + 3 < pairs && p < 4 * types; p += 4)
+        shared = shared && offset[static_cast<std::size_t>(p)] == offset[static_cast<std::size_t>(p + 1)] &&
+                 offset[static_cast<std::size_t>(p + 2)] == offset[static_cast<std::size_t>(p + 3)];
+    const KernelRowFn row = shared ? PickRow<true>(narrow, job.clamp, steps) : PickRow<false>(narrow, job.clamp, steps);
+    if (row == nullptr) {
+        ScalarStretchPath().kernel(job);
+        return;
+    }
     const RowPlan plan{offset.data(), phase.data(), reinterpret_cast<const __m256i*>(weights.data()),
                        width, types, 4 * (8 * types / period)};
     if (narrow) {

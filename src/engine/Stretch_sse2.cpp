@@ -1,8 +1,5 @@
-// The stretch inner loops with SSE2: four channels of a pixel in 16-bit or 32-bit lanes.
-//
-// The kernel sums use pmaddwd, which multiplies 16-bit lanes only. A vertical sum V can exceed
-// 16 bits, so each channel keeps it split as the pair (V & 63, V >> 6) in one 32-bit lane and
-// the horizontal weight w as (w, 64 * w): one pmaddwd then yields w * V exactly.
+// The stretch inner loops with SSE2: four channels of a pixel in 16-bit or 32-bit lanes. The
+// kernel sums use pmaddwd on vertical sums kept in one of the two forms of StretchPaths.h.
 #include "engine/StretchPaths.h"
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
@@ -15,12 +12,6 @@
 namespace orvelle {
 
 namespace {
-
-// Two 16-bit weights in one 32-bit lane for pmaddwd: `low` multiplies the lane's low half.
-std::int32_t WeightPair(int low, int high) {
-    return static_cast<std::int32_t>((static_cast<std::uint32_t>(high) << 16) |
-                                     (static_cast<std::uint32_t>(low) & 0xFFFFu));
-}
 
 // Backing store for tables of vectors (a vector of __m128i would drop its alignment attribute).
 struct alignas(16) Lanes128 {
@@ -88,7 +79,8 @@ void BilinearSse2(const BilinearJob& job) {
         });
 }
 
-// Vertical sums of `count` columns in split form, two source rows per pmaddwd.
+// Vertical sums of `count` columns, narrow (V - 32768) or split, two source rows per pmaddwd.
+template <bool Narrow>
 void ColumnSumsSse2(const KernelRows& rows, int firstColumn, int count, std::int32_t* out) {
     const int pairs = (rows.count + 1) / 2;
     const Pixel* upper[kStretchMaxTaps / 2];
@@ -98,13 +90,15 @@ void ColumnSumsSse2(const KernelRows& rows, int firstColumn, int count, std::int
         const bool single = 2 * p + 1 >= rows.count;
         upper[p] = rows.rows[2 * p] + firstColumn;
         lower[p] = (single ? rows.rows[2 * p] : rows.rows[2 * p + 1]) + firstColumn;
-        weights[p] = _mm_set1_epi32(WeightPair(rows.weights[2 * p], single ? 0 : rows.weights[2 * p + 1]));
+        weights[p] = _mm_set1_epi32(WordPair(rows.weights[2 * p], single ? 0 : rows.weights[2 * p + 1]));
     }
     const __m128i zero = _mm_setzero_si128();
+    const __m128i start = Narrow ? _mm_set1_epi32(-32768) : zero;
+    auto finish = [](__m128i v) { return Narrow ? v : SplitSums(v); };
     __m128i* o = reinterpret_cast<__m128i*>(out);
     int c = 0;
     for (; c + 4 <= count; c += 4) {
-        __m128i s0 = zero, s1 = zero, s2 = zero, s3 = zero;
+        __m128i s0 = start, s1 = start, s2 = start, s3 = start;
         for (int p = 0; p < pairs; ++p) {
             const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(upper[p] + c));
             const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lower[p] + c));
@@ -115,102 +109,140 @@ void ColumnSumsSse2(const KernelRows& rows, int firstColumn, int count, std::int
             s2 = _mm_add_epi32(s2, _mm_madd_epi16(_mm_unpacklo_epi16(ah, bh), weights[p]));
             s3 = _mm_add_epi32(s3, _mm_madd_epi16(_mm_unpackhi_epi16(ah, bh), weights[p]));
         }
-        _mm_storeu_si128(o + c, SplitSums(s0));
-        _mm_storeu_si128(o + c + 1, SplitSums(s1));
-        _mm_storeu_si128(o + c + 2, SplitSums(s2));
-        _mm_storeu_si128(o + c + 3, SplitSums(s3));
+        _mm_storeu_si128(o + c, finish(s0));
+        _mm_storeu_si128(o + c + 1, finish(s1));
+        _mm_storeu_si128(o + c + 2, finish(s2));
+        _mm_storeu_si128(o + c + 3, finish(s3));
     }
     for (; c < count; ++c) {
-        __m128i s = zero;
+        __m128i s = start;
         for (int p = 0; p < pairs; ++p) {
             const __m128i a = _mm_unpacklo_epi8(LoadPixel(upper[p] + c), zero);
             const __m128i b = _mm_unpacklo_epi8(LoadPixel(lower[p] + c), zero);
             s = _mm_add_epi32(s, _mm_madd_epi16(_mm_unpacklo_epi16(a, b), weights[p]));
         }
-        _mm_storeu_si128(o + c, SplitSums(s));
+        _mm_storeu_si128(o + c, finish(s));
     }
 }
 
-// One destination row: per pixel `Taps` split sums from offset[k] (in int32s) times the weights of
-// its phase, then bits 16..23 (saturating packs clamp exactly like 0..0xFF0000 would).
-template <int Taps, bool Clamp>
-void KernelRowSse2(const std::int32_t* sums, const int* offset, const int* phase, const __m128i* weights, int width,
-                   Pixel* out) {
-    const __m128i mask = _mm_set1_epi32(0xFF);
+// Narrow sums of columns n and n + 1 into one lane per channel, for n < count (reads column count).
+void PairColumnsSse2(const std::int32_t* sums, int count, std::int32_t* out) {
+    const __m128i low = _mm_set1_epi32(0xFFFF);
+    for (int n = 0; n < count; ++n) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums + 4 * n));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums + 4 * n + 4));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * n), _mm_or_si128(_mm_and_si128(a, low), _mm_slli_epi32(b, 16)));
+    }
+}
+
+struct PixelPlan {
+    const int* offset;  // per pixel, into the sums in int32s
+    const int* phase;   // per pixel, into the weights in vectors
+    const __m128i* weights;
+    int width;
+};
+
+// One destination row, a pixel per register; see the AVX2 loops for the two forms of sums.
+template <int Steps, bool Narrow, bool Clamp>
+void KernelRowSse2(const std::int32_t* sums, const PixelPlan& plan, Pixel* out) {
+    constexpr int kStep = Narrow ? 8 : 4;  // int32s per pmaddwd: two columns or one
     auto pixel = [&](int k) {
-        const __m128i* v = reinterpret_cast<const __m128i*>(sums + offset[k]);
-        const __m128i* w = weights + phase[k];
-        __m128i acc = _mm_madd_epi16(_mm_loadu_si128(v), w[0]);
-        for (int t = 1; t < Taps; ++t) acc = _mm_add_epi32(acc, _mm_madd_epi16(_mm_loadu_si128(v + t), w[t]));
+        const std::int32_t* v = sums + plan.offset[k];
+        const __m128i* w = plan.weights + plan.phase[k];
+        __m128i acc = _mm_madd_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(v)), w[0]);
+        for (int m = 1; m < Steps; ++m)
+            acc = _mm_add_epi32(
+                acc, _mm_madd_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(v + kStep * m)), w[m]));
         acc = _mm_srai_epi32(acc, 16);
-        return Clamp ? acc : _mm_and_si128(acc, mask);
+        return Narrow || Clamp ? acc : _mm_and_si128(acc, _mm_set1_epi32(0xFF));
     };
     auto four = [&](int k) {
-        return _mm_packus_epi16(_mm_packs_epi32(pixel(k), pixel(k + 1)), _mm_packs_epi32(pixel(k + 2), pixel(k + 3)));
+        const __m128i ab = _mm_packs_epi32(pixel(k), pixel(k + 1)), cd = _mm_packs_epi32(pixel(k + 2), pixel(k + 3));
+        return Narrow ? _mm_xor_si128(_mm_packs_epi16(ab, cd), _mm_set1_epi8(-128)) : _mm_packus_epi16(ab, cd);
     };
     int k = 0;
-    for (; k + 4 <= width; k += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), four(k));
-    if (k < width) {
+    for (; k + 4 <= plan.width; k += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), four(k));
+    if (k < plan.width) {
         Pixel tail[4];
         _mm_storeu_si128(reinterpret_cast<__m128i*>(tail), four(k));
-        for (int m = 0; k + m < width; ++m) out[k + m] = tail[m];
+        for (int m = 0; k + m < plan.width; ++m) out[k + m] = tail[m];
     }
 }
 
-using KernelRowFn = void (*)(const std::int32_t*, const int*, const int*, const __m128i*, int, Pixel*);
+using KernelRowFn = void (*)(const std::int32_t*, const PixelPlan&, Pixel*);
 
-template <bool Clamp>
-KernelRowFn PickKernelRow(int taps) {
-    switch (taps) {
-        case 1: return KernelRowSse2<1, Clamp>;
-        case 2: return KernelRowSse2<2, Clamp>;
-        case 3: return KernelRowSse2<3, Clamp>;
-        case 4: return KernelRowSse2<4, Clamp>;
-        case 5: return KernelRowSse2<5, Clamp>;
-        case 6: return KernelRowSse2<6, Clamp>;
-        case 7: return KernelRowSse2<7, Clamp>;
-        case 8: return KernelRowSse2<8, Clamp>;
+template <bool Narrow, bool Clamp>
+KernelRowFn PickRow(int steps) {
+    switch (steps) {
+        case 1: return KernelRowSse2<1, Narrow, Clamp>;
+        case 2: return KernelRowSse2<2, Narrow, Clamp>;
+        case 3: return KernelRowSse2<3, Narrow, Clamp>;
+        case 4: return KernelRowSse2<4, Narrow, Clamp>;
+        case 5: return KernelRowSse2<5, Narrow, Clamp>;
+        case 6: return KernelRowSse2<6, Narrow, Clamp>;
+        case 7: return KernelRowSse2<7, Narrow, Clamp>;
+        case 8: return KernelRowSse2<8, Narrow, Clamp>;
         default: return nullptr;
     }
 }
 
 void KernelSse2(const KernelJob& job) {
     const KernelAxis& columns = *job.columns;
-    const KernelRowFn row = job.clamp ? PickKernelRow<true>(columns.taps) : PickKernelRow<false>(columns.taps);
-    if (columns.period == 0 || row == nullptr || job.rows->taps > kStretchMaxTaps) {
+    if (columns.period == 0 || job.rows->taps > kStretchMaxTaps) {
         ScalarStretchPath().kernel(job);
         return;
     }
     const int period = columns.period;
-    const int taps = columns.taps;
+    const bool narrow = NarrowSumsFit(columns, *job.rows);
+    int length = 0;
+    for (int f = 0; f < period; ++f) length = std::max(length, RunLength(columns, f));
+    const int steps = narrow ? (length + 1) / 2 : length;
+    const int window = narrow ? 2 * steps : steps;
+    const KernelRowFn row = narrow      ? PickRow<true, false>(steps)
+                            : job.clamp ? PickRow<false, true>(steps)
+                                        : PickRow<false, false>(steps);
+    if (row == nullptr) {
+        ScalarStretchPath().kernel(job);
+        return;
+    }
     // With a whole factor the weights of pixel i are those of phase i mod z.
-    std::vector<Lanes128> weights(static_cast<std::size_t>(period) * static_cast<std::size_t>(taps));
-    for (int phase = 0; phase < period; ++phase)
-        for (int t = 0; t < taps; ++t) {
-            const int w = columns.Weights(phase)[t];
-            Lanes128& lanes = weights[static_cast<std::size_t>(phase * taps + t)];
-            for (std::int32_t& lane : lanes.lane) lane = WeightPair(w, 64 * w);
+    std::vector<Lanes128> weights(static_cast<std::size_t>(period) * static_cast<std::size_t>(steps));
+    for (int f = 0; f < period; ++f) {
+        const int* w = columns.Weights(f);
+        auto tap = [&](int t) { return t < columns.taps ? w[t] : 0; };
+        for (int m = 0; m < steps; ++m) {
+            const std::int32_t word = narrow ? WordPair(tap(2 * m), tap(2 * m + 1)) : WordPair(tap(m), 64 * tap(m));
+            for (std::int32_t& lane : weights[static_cast<std::size_t>(f * steps + m)].lane) lane = word;
         }
+    }
 
     const int width = job.area.Width();
     const int planned = (width + 3) & ~3;  // whole groups of four, the last one partly discarded
     std::vector<int> offset(static_cast<std::size_t>(planned));
     std::vector<int> phase(static_cast<std::size_t>(planned));
-    int lo = columns.first[static_cast<std::size_t>(job.area.left)];
+    auto first = [&](int i) { return columns.first[static_cast<std::size_t>(i)]; };
+    int lo = first(job.area.left);
     int hi = lo;
     for (int k = 0; k < planned; ++k) {
-        const int first = columns.first[static_cast<std::size_t>(job.area.left + k)];
-        lo = std::min(lo, first);
-        hi = std::max(hi, first + taps - 1);
+        lo = std::min(lo, first(job.area.left + k));
+        hi = std::max(hi, first(job.area.left + k) + window - 1);
     }
     for (int k = 0; k < planned; ++k) {
         const int i = job.area.left + k;
-        offset[static_cast<std::size_t>(k)] = 4 * (columns.first[static_cast<std::size_t>(i)] - lo);
-        phase[static_cast<std::size_t>(k)] = (i % period) * taps;
+        offset[static_cast<std::size_t>(k)] = 4 * (first(i) - lo);
+        phase[static_cast<std::size_t>(k)] = (i % period) * steps;
     }
-    RunKernel(job, lo, hi, ColumnSumsSse2, [&](const std::int32_t* sums, Pixel* out) {
-        row(sums, offset.data(), phase.data(), reinterpret_cast<const __m128i*>(weights.data()), width, out);
-    });
+    const PixelPlan plan{offset.data(), phase.data(), reinterpret_cast<const __m128i*>(weights.data()), width};
+    if (narrow) {
+        std::vector<std::int32_t> paired(4 * static_cast<std::size_t>(hi - lo + 1));
+        RunKernel(job, lo, hi, ColumnSumsSse2<true>, [&](const std::int32_t* sums, Pixel* out) {
+            PairColumnsSse2(sums, hi - lo, paired.data());
+            row(paired.data(), plan, out);
+        });
+    } else {
+        RunKernel(job, lo, hi, ColumnSumsSse2<false>,
+                  [&](const std::int32_t* sums, Pixel* out) { row(sums, plan, out); });
+    }
 }
 
 // Runs of four or more pixels take whole vector stores, the last one overlapping the one before.
