@@ -1,0 +1,323 @@
+// probe: a test-only tool that inspects and drives the running Orvelle window
+// from another process, for the end-to-end tests under Wine.
+//
+//   probe info                      the main window and every child control, as JSON
+//   probe windows                   every visible top-level window, as JSON
+//   probe command <id>              post WM_COMMAND <id> to the main window
+//   probe setbounds <x> <y> <w> <h> move and size the main window, then print its rectangle
+//   probe send <msg> <wparam> <lparam>  send a message to the main window, print the result
+//   probe close                     post WM_CLOSE to the main window
+//
+// Exit code 0 on success, 1 when the main window is not there, 2 on bad usage.
+// Menus of another process cannot be read under Wine, so none are reported.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kMainClass[] = L"OrvelleMain";
+const UINT kTimeoutMs = 2000;
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    int length = static_cast<int>(text.size());
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+std::string Quote(const std::wstring& text) {
+    std::string out = "\"";
+    for (unsigned char c : Utf8(text)) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            out += escape;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string Rect(const RECT& r) {
+    return "[" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
+           std::to_string(r.bottom) + "]";
+}
+
+std::string Bool(bool value) { return value ? "true" : "false"; }
+
+unsigned long StyleOf(HWND hwnd, int which) { return static_cast<unsigned long>(GetWindowLongPtrW(hwnd, which)); }
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[256] = {};
+    GetClassNameW(hwnd, name, 256);
+    return name;
+}
+
+// WM_GETTEXT is marshalled between processes by the system, so it reads any control's text.
+std::wstring TextOf(HWND hwnd) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length)) return {};
+    std::vector<wchar_t> buffer(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                        kTimeoutMs, &copied);
+    return std::wstring(buffer.data(), copied);
+}
+
+LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+// Common-control messages that return data through a pointer are not marshalled between processes, so the
+// data goes through a buffer allocated inside the window's own process.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND hwnd, size_t size) : size_(size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteBuffer() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    bool Valid() const { return address_ != nullptr; }
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
+    bool Clear() {
+        std::vector<char> zeros(size_, 0);
+        return WriteProcessMemory(process_, address_, zeros.data(), size_, nullptr) != 0;
+    }
+    bool Read(void* out, size_t size) const {
+        return size <= size_ && ReadProcessMemory(process_, address_, out, size, nullptr) != 0;
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+    size_t size_;
+};
+
+std::string StatusBarFields(HWND hwnd) {
+    int count = static_cast<int>(Send(hwnd, SB_GETPARTS, 0, 0));
+    std::string edges, panels;
+    std::vector<int> rights(static_cast<size_t>(count > 0 ? count : 0));
+    RemoteBuffer buffer(hwnd, 4096);
+    if (!buffer.Valid()) return ", \"error\": \"no remote buffer\"";
+    if (count > 0) {
+        Send(hwnd, SB_GETPARTS, static_cast<WPARAM>(count), buffer.Address());
+        buffer.Read(rights.data(), rights.size() * sizeof(int));
+    }
+    for (int i = 0; i < count; ++i) {
+        if (i) {
+            edges += ", ";
+            panels += ", ";
+        }
+        edges += std::to_string(rights[static_cast<size_t>(i)]);
+        wchar_t text[1024] = {};
+        buffer.Clear();
+        Send(hwnd, SB_GETTEXTW, static_cast<WPARAM>(i), buffer.Address());
+        buffer.Read(text, sizeof text - sizeof(wchar_t));
+        panels += Quote(text);
+    }
+    return ", \"simple\": " + Bool(Send(hwnd, SB_ISSIMPLE, 0, 0) != 0) + ", \"partRights\": [" + edges +
+           "], \"panels\": [" + panels + "]";
+}
+
+std::string ToolBarFields(HWND hwnd) {
+    int count = static_cast<int>(Send(hwnd, TB_BUTTONCOUNT, 0, 0));
+    RemoteBuffer buffer(hwnd, sizeof(TBBUTTON) + sizeof(RECT));
+    if (!buffer.Valid()) return ", \"error\": \"no remote buffer\"";
+    std::string buttons;
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button = {};
+        RECT rect = {};
+        buffer.Clear();
+        Send(hwnd, TB_GETBUTTON, static_cast<WPARAM>(i), buffer.Address());
+        buffer.Read(&button, sizeof button);
+        buffer.Clear();
+        Send(hwnd, TB_GETITEMRECT, static_cast<WPARAM>(i), buffer.Address());
+        buffer.Read(&rect, sizeof rect);
+        if (i) buttons += ", ";
+        buttons += "{\"id\": " + std::to_string(button.idCommand) + ", \"image\": " + std::to_string(button.iBitmap) +
+                   ", \"state\": " + std::to_string(button.fsState) + ", \"style\": " + std::to_string(button.fsStyle) +
+                   ", \"checked\": " + Bool((button.fsState & TBSTATE_CHECKED) != 0) +
+                   ", \"enabled\": " + Bool((button.fsState & TBSTATE_ENABLED) != 0) +
+                   ", \"hidden\": " + Bool((button.fsState & TBSTATE_HIDDEN) != 0) + ", \"rect\": " + Rect(rect) + "}";
+    }
+    return ", \"buttons\": [" + buttons + "]";
+}
+
+std::string TrackBarFields(HWND hwnd) {
+    return ", \"pos\": " + std::to_string(Send(hwnd, TBM_GETPOS, 0, 0)) +
+           ", \"min\": " + std::to_string(Send(hwnd, TBM_GETRANGEMIN, 0, 0)) +
+           ", \"max\": " + std::to_string(Send(hwnd, TBM_GETRANGEMAX, 0, 0));
+}
+
+std::string ComboBoxFields(HWND hwnd) {
+    int count = static_cast<int>(Send(hwnd, CB_GETCOUNT, 0, 0));
+    std::string items;
+    for (int i = 0; i < count; ++i) {
+        // Unlike the common controls' messages, the combo box's are marshalled between processes.
+        wchar_t text[512] = {};
+        LRESULT length = Send(hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (length >= 0 && length < 500) {
+            Send(hwnd, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        }
+        if (i) items += ", ";
+        items += Quote(text);
+    }
+    return ", \"cursel\": " + std::to_string(Send(hwnd, CB_GETCURSEL, 0, 0)) + ", \"count\": " + std::to_string(count) +
+           ", \"items\": [" + items + "]";
+}
+
+std::string ControlJson(HWND hwnd) {
+    RECT rect = {};
+    GetWindowRect(hwnd, &rect);
+    // The main window's own "identifier" is its menu handle, so only child parents count.
+    HWND parent = GetParent(hwnd);
+    if (parent && !(StyleOf(parent, GWL_STYLE) & WS_CHILD)) parent = nullptr;
+    std::wstring className = ClassOf(hwnd);
+    std::string json = "{\"id\": " + std::to_string(GetDlgCtrlID(hwnd)) +
+                       ", \"parent\": " + std::to_string(parent ? GetDlgCtrlID(parent) : 0) +
+                       ", \"class\": " + Quote(className) + ", \"rect\": " + Rect(rect) +
+                       ", \"visible\": " + Bool(IsWindowVisible(hwnd) != 0) +
+                       ", \"enabled\": " + Bool(IsWindowEnabled(hwnd) != 0) +
+                       ", \"style\": " + std::to_string(StyleOf(hwnd, GWL_STYLE)) +
+                       ", \"text\": " + Quote(TextOf(hwnd));
+    if (_wcsicmp(className.c_str(), STATUSCLASSNAMEW) == 0) {
+        json += StatusBarFields(hwnd);
+    } else if (_wcsicmp(className.c_str(), TOOLBARCLASSNAMEW) == 0) {
+        json += ToolBarFields(hwnd);
+    } else if (_wcsicmp(className.c_str(), TRACKBAR_CLASSW) == 0) {
+        json += TrackBarFields(hwnd);
+    } else if (_wcsicmp(className.c_str(), WC_COMBOBOXW) == 0) {
+        json += ComboBoxFields(hwnd);
+    }
+    return json + "}";
+}
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+    return TRUE;
+}
+
+std::string WindowJson(HWND hwnd) {
+    RECT outer = {}, client = {};
+    GetWindowRect(hwnd, &outer);
+    GetClientRect(hwnd, &client);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    unsigned long exStyle = StyleOf(hwnd, GWL_EXSTYLE);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    return "{\"hwnd\": " + std::to_string(reinterpret_cast<uintptr_t>(hwnd)) + ", \"pid\": " + std::to_string(pid) +
+           ", \"class\": " + Quote(ClassOf(hwnd)) + ", \"caption\": " + Quote(TextOf(hwnd)) +
+           ", \"visible\": " + Bool(IsWindowVisible(hwnd) != 0) + ", \"iconic\": " + Bool(IsIconic(hwnd) != 0) +
+           ", \"zoomed\": " + Bool(IsZoomed(hwnd) != 0) + ", \"enabled\": " + Bool(IsWindowEnabled(hwnd) != 0) +
+           ", \"style\": " + std::to_string(StyleOf(hwnd, GWL_STYLE)) +
+           ", \"exstyle\": " + std::to_string(exStyle) + ", \"topmost\": " + Bool((exStyle & WS_EX_TOPMOST) != 0) +
+           ", \"layered\": " + Bool((exStyle & WS_EX_LAYERED) != 0) + ", \"window\": " + Rect(outer) +
+           ", \"client\": " + Rect(client) + ", \"foreground\": " + Bool(GetForegroundWindow() == hwnd);
+}
+
+int Info(HWND main) {
+    std::vector<HWND> children;
+    EnumChildWindows(main, CollectWindow, reinterpret_cast<LPARAM>(&children));
+    std::string json = WindowJson(main) + ", \"found\": true, \"controls\": [";
+    for (size_t i = 0; i < children.size(); ++i) {
+        if (i) json += ",\n  ";
+        json += ControlJson(children[i]);
+    }
+    std::printf("%s]}\n", json.c_str());
+    return 0;
+}
+
+int Windows() {
+    std::vector<HWND> windows;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    std::string json = "[";
+    bool first = true;
+    for (HWND hwnd : windows) {
+        if (!IsWindowVisible(hwnd)) continue;
+        if (!first) json += ",\n ";
+        first = false;
+        json += WindowJson(hwnd) + "}";
+    }
+    std::printf("%s]\n", json.c_str());
+    return 0;
+}
+
+bool ParseInt(const char* text, long long& value) {
+    char* end = nullptr;
+    value = std::strtoll(text, &end, 0);
+    return end != text && *end == '\0';
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: probe info | windows | command <id> | setbounds <x> <y> <w> <h> | "
+                         "send <msg> <wparam> <lparam> | close\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    std::string verb = argv[1];
+    std::vector<long long> numbers;
+    for (int i = 2; i < argc; ++i) {
+        long long value = 0;
+        if (!ParseInt(argv[i], value)) return Usage();
+        numbers.push_back(value);
+    }
+    if (verb == "windows") return Windows();
+
+    HWND main = FindWindowW(kMainClass, nullptr);
+    if (!main) {
+        std::printf("{\"found\": false}\n");
+        return 1;
+    }
+    if (verb == "info" && numbers.empty()) return Info(main);
+    if (verb == "command" && numbers.size() == 1) {
+        return PostMessageW(main, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(numbers[0]), 0), 0) ? 0 : 1;
+    }
+    if (verb == "setbounds" && numbers.size() == 4) {
+        if (!SetWindowPos(main, nullptr, static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
+                          static_cast<int>(numbers[2]), static_cast<int>(numbers[3]), SWP_NOZORDER | SWP_NOACTIVATE)) {
+            return 1;
+        }
+        RECT rect = {};
+        GetWindowRect(main, &rect);
+        std::printf("%s\n", Rect(rect).c_str());
+        return 0;
+    }
+    if (verb == "send" && numbers.size() == 3) {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutW(main, static_cast<UINT>(numbers[0]), static_cast<WPARAM>(numbers[1]),
+                                 static_cast<LPARAM>(numbers[2]), SMTO_ABORTIFHUNG, kTimeoutMs, &result)) {
+            return 1;
+        }
+        std::printf("%lld\n", static_cast<long long>(result));
+        return 0;
+    }
+    if (verb == "close" && numbers.empty()) return PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;
+    return Usage();
+}
