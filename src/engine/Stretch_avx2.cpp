@@ -266,63 +266,68 @@ void KernelAvx2(const KernelJob& job) {
     const int width = job.area.Width();
     const int pairs = ((width + 7) & ~7) / 2;  // whole groups of eight, the last one partly discarded
 
-    // The pair starting at pixel i (phase f = i mod z) reads one window from the smaller first
-    // index of its two pixels; the window is as long as the longest one any used phase needs.
-    std::vector<char> used(static_cast<std::size_t>(period), 0);
-    for (int p = 0; p < pairs && p < period; ++p) used[static_cast<std::size_t>((job.area.left + 2 * p) % period)] = 1;
+    // Pixel pairs start at left + 2p. Eight pixels times `types` cover a whole number of source
+    // pixels, so pair p reads what pair p mod `slots` reads, `shift` source pixels further on.
+    const int types = period / std::gcd(period, 8);
+    const int slots = std::min(4 * types, pairs);
+    const int shift = 8 * types / period;
+    // Each slot reads one window of sums for both its pixels (their runs shifted inside it).
+    std::vector<int> start(static_cast<std::size_t>(slots)), end(static_cast<std::size_t>(slots));
     int window = 0;
-    for (int f = 0; f < period; ++f) {
-        if (!used[static_cast<std::size_t>(f)]) continue;
-        const int start = std::min(first(f), first(f + 1));
-        const int end = std::max(first(f) + RunLength(columns, f), first(f + 1) + RunLength(columns, f + 1));
-        window = std::max(window, end - start);
+    for (int p = 0; p < slots; ++p) {
+        const int i = job.area.left + 2 * p;
+        start[static_cast<std::size_t>(p)] = std::min(first(i), first(i + 1));
+        end[static_cast<std::size_t>(p)] = std::max(first(i) + RunLength(columns, i), first(i + 1) + RunLength(columns, i + 1));
+        window = std::max(window, end[static_cast<std::size_t>(p)] - start[static_cast<std::size_t>(p)]);
     }
     const int steps = narrow ? (window + 1) / 2 : window;
     window = narrow ? 2 * steps : window;
+    // Pixels of one source block on the same side of its centre usually fit one window: then the
+    // first two and the last two pairs of each group share their loads.
+    bool shared = slots % 4 == 0;
+    for (int p = 0; shared && p < slots; p += 2) {
+        const std::size_t a = static_cast<std::size_t>(p), b = a + 1;
+        shared = std::max(end[a], end[b]) - std::min(start[a], start[b]) <= window;
+    }
+    if (shared)
+        for (std::size_t p = 0; p < static_cast<std::size_t>(slots); p += 2) start[p] = start[p + 1] = std::min(start[p], start[p + 1]);
 
-    std::vector<Lanes256> weights(static_cast<std::size_t>(period) * static_cast<std::size_t>(steps));
-    for (int f = 0; f < period; ++f) {
-        const int start = std::min(first(f), first(f + 1));
+    std::vector<Lanes256> weights(static_cast<std::size_t>(slots) * static_cast<std::size_t>(steps));
+    for (int p = 0; p < slots; ++p) {
         for (int half = 0; half < 2; ++half) {
-            const int shift = first(f + half) - start;
-            const int* w = columns.Weights(f + half);
-            auto tap = [&](int t) { return t >= shift && t - shift < columns.taps ? w[t - shift] : 0; };
+            const int i = job.area.left + 2 * p + half;
+            const int offsetInWindow = first(i) - start[static_cast<std::size_t>(p)];
+            const int* w = columns.Weights(i);
+            auto tap = [&](int t) {
+                return t >= offsetInWindow && t - offsetInWindow < columns.taps ? w[t - offsetInWindow] : 0;
+            };
             for (int m = 0; m < steps; ++m) {
                 const std::int32_t word = narrow ? WordPair(tap(2 * m), tap(2 * m + 1)) : WordPair(tap(m), 64 * tap(m));
-                Lanes256& lanes = weights[static_cast<std::size_t>(f * steps + m)];
+                Lanes256& lanes = weights[static_cast<std::size_t>(p * steps + m)];
                 for (int lane = 0; lane < 4; ++lane) lanes.lane[4 * half + lane] = word;
             }
         }
     }
 
+    auto windowStart = [&](int p) { return start[static_cast<std::size_t>(p % slots)] + (p / slots) * shift; };
+    int lo = windowStart(0), hi = lo;
+    for (int p = 0; p < pairs; ++p) {
+        lo = std::min(lo, windowStart(p));
+        hi = std::max(hi, windowStart(p) + window - 1);
+    }
     std::vector<int> offset(static_cast<std::size_t>(pairs));
     std::vector<int> phase(static_cast<std::size_t>(pairs));
-    int lo = std::min(first(job.area.left), first(job.area.left + 1));
-    int hi = lo;
     for (int p = 0; p < pairs; ++p) {
-        const int i = job.area.left + 2 * p;
-        const int start = std::min(first(i), first(i + 1));
-        lo = std::min(lo, start);
-        hi = std::max(hi, start + window - 1);
+        offset[static_cast<std::size_t>(p)] = 4 * (windowStart(p) - lo);
+        phase[static_cast<std::size_t>(p)] = (p % slots) * steps;
     }
-    for (int p = 0; p < pairs; ++p) {
-        const int i = job.area.left + 2 * p;
-        offset[static_cast<std::size_t>(p)] = 4 * (std::min(first(i), first(i + 1)) - lo);
-        phase[static_cast<std::size_t>(p)] = (i % period) * steps;
-    }
-    // Eight pixels times `types` cover a whole number of source pixels.
-    const int types = period / std::gcd(period, 8);
-    bool shared = true;
-    for (int p = 0; p + 3 < pairs && p < 4 * types; p += 4)
-        shared = shared && offset[static_cast<std::size_t>(p)] == offset[static_cast<std::size_t>(p + 1)] &&
-                 offset[static_cast<std::size_t>(p + 2)] == offset[static_cast<std::size_t>(p + 3)];
     const KernelRowFn row = shared ? PickRow<true>(narrow, job.clamp, steps) : PickRow<false>(narrow, job.clamp, steps);
     if (row == nullptr) {
         ScalarStretchPath().kernel(job);
         return;
     }
     const RowPlan plan{offset.data(), phase.data(), reinterpret_cast<const __m256i*>(weights.data()),
-                       width, types, 4 * (8 * types / period)};
+                       width, types, 4 * shift};
     if (narrow) {
         std::vector<std::int32_t> paired(4 * static_cast<std::size_t>(hi - lo + 1));
         RunKernel(job, lo, hi, ColumnSumsAvx2<true>, [&](const std::int32_t* sums, Pixel* out) {
@@ -346,6 +351,15 @@ void FillRunAvx2(Pixel value, Pixel* out, int length) {
     for (int i = 0; i < length - 8; i += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), v);
 }
 
+// Runs of a whole number of vectors, the common zooms.
+template <int Vectors>
+void FillWholeRuns(const Pixel* in, const Pixel* inEnd, Pixel* out) {
+    for (; in < inEnd; ++in, out += 8 * Vectors) {
+        const __m256i v = _mm256_set1_epi32(static_cast<int>(*in));
+        for (int k = 0; k < Vectors; ++k) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 8 * k), v);
+    }
+}
+
 void FillRunsAvx2(const Pixel* sourceRow, const NearestRun* runs, int count, int runLength, Pixel* out) {
     if (runLength < 8 || count < 3) {
         for (int k = 0; k < count; ++k)
@@ -356,10 +370,18 @@ void FillRunsAvx2(const Pixel* sourceRow, const NearestRun* runs, int count, int
     FillRunAvx2(sourceRow[runs[0].column], out + runs[0].begin, runs[0].end - runs[0].begin);
     const Pixel* in = sourceRow + runs[1].column;
     const Pixel* const inEnd = sourceRow + runs[count - 1].column;
-    for (Pixel* o = out + runs[1].begin; in < inEnd; ++in, o += runLength) {
-        const __m256i v = _mm256_set1_epi32(static_cast<int>(*in));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(o + runLength - 8), v);
-        for (int i = 0; i < runLength - 8; i += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(o + i), v);
+    Pixel* o = out + runs[1].begin;
+    switch (runLength) {
+        case 8: FillWholeRuns<1>(in, inEnd, o); break;
+        case 16: FillWholeRuns<2>(in, inEnd, o); break;
+        case 24: FillWholeRuns<3>(in, inEnd, o); break;
+        case 32: FillWholeRuns<4>(in, inEnd, o); break;
+        default:
+            for (; in < inEnd; ++in, o += runLength) {
+                const __m256i v = _mm256_set1_epi32(static_cast<int>(*in));
+                _mm256_storeu_si256(reinterpret_cast<__m256i*>(o + runLength - 8), v);
+                for (int i = 0; i < runLength - 8; i += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(o + i), v);
+            }
     }
     const NearestRun& last = runs[count - 1];
     FillRunAvx2(sourceRow[last.column], out + last.begin, last.end - last.begin);
