@@ -1,7 +1,6 @@
-// The stretch inner loops with AVX2, chosen at run time. Same arithmetic as the SSE2 loops (see
-// there for the split form of the vertical sums), two pixels per register: the kernel method
-// resamples pixel pairs whose two taps windows are merged into one, so that both halves read the
-// same vertical sums and one broadcast feeds them.
+// The stretch inner loops with AVX2, chosen at run time: the arithmetic of the SSE2 loops with
+// two pixels per register. The kernel method resamples pixel pairs that read one window of
+// vertical sums (in one of the two forms of StretchPaths.h), broadcast to both halves.
 #include "engine/StretchPaths.h"
 
 #if defined(__AVX2__)
