@@ -1,4 +1,5 @@
 // The command table: every menu item, shortcut and toolbar button ends here.
+#include "app/CommandValues.h"
 #include "app/TfrmMain.h"
 #include "app/WindowSnap.h"
 #include "engine/StandardColors.h"
@@ -6,21 +7,6 @@
 namespace orvelle {
 
 namespace {
-
-struct ValueItem {
-    Command item;
-    int value;
-};
-
-constexpr ValueItem kLevels[] = {
-    {Command::menu2X, 2},   {Command::menu4X, 4},   {Command::menu6X, 6},   {Command::menu8X, 8},   {Command::menu10X, 10},
-    {Command::menu12X, 12}, {Command::menu16X, 16}, {Command::menu24X, 24}, {Command::menu32X, 32},
-};
-
-constexpr ValueItem kRefreshIntervals[] = {
-    {Command::menu20ms, 20},  {Command::menu40ms, 40},  {Command::menu01s, 100},
-    {Command::menu02s, 200}, {Command::menu05s, 500}, {Command::menu1s, 1000},
-};
 
 // The smoothing items in the order that decides between them.
 constexpr struct {
@@ -36,9 +22,9 @@ constexpr struct {
 
 void TfrmMain::Execute(Command command) {
     if (IsColorItem(command)) return menuColorItemClick(ColorItemIndex(command));
-    for (const ValueItem& level : kLevels)
+    for (const CommandValue& level : kLevelItems)
         if (level.item == command) return SetZoomPosition(level.value);
-    for (const ValueItem& refresh : kRefreshIntervals)
+    for (const CommandValue& refresh : kRefreshItems)
         if (refresh.item == command) return SetRefreshInterval(refresh.item, refresh.value);
     for (const auto& smoothing : kSmoothingItems)
         if (smoothing.item == command) {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/CommandValues.h"
 #include "app/FrequencyText.h"
 #include "app/TfrmMain.h"
 #include "engine/CapturePlacement.h"
@@ -10,19 +11,6 @@
 #include "engine/ViewRenderer.h"
 
 namespace orvelle {
-
-namespace {
-
-struct LevelItem {
-    Command item;
-    int factor;
-};
-constexpr LevelItem kLevelItems[] = {
-    {Command::menu2X, 2},   {Command::menu4X, 4},   {Command::menu6X, 6},   {Command::menu8X, 8},   {Command::menu10X, 10},
-    {Command::menu12X, 12}, {Command::menu16X, 16}, {Command::menu24X, 24}, {Command::menu32X, 32},
-};
-
-}  // namespace
 
 void TfrmMain::FormResize() {
     const Size outer = view_.OuterSize();
@@ -57,7 +45,7 @@ void TfrmMain::SetZoomBitmapSize() {
 }
 
 void TfrmMain::tbZoomChange() {
-    for (const LevelItem& level : kLevelItems) SetChecked(level.item, level.factor == zoom_);
+    for (const CommandValue& level : kLevelItems) SetChecked(level.item, level.value == zoom_);
     view_.SetZoomLabel(std::to_string(zoom_) + " X");
     SetZoomBitmapSize();
     DrawGrid();
