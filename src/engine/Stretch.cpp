@@ -48,9 +48,26 @@ bool ProcessorHasAvx2() {
 #endif
 }
 
+// Every 64-bit x86 processor has SSE2; a 32-bit build may have the SSE2 loops compiled in and
+// still meet a processor without it.
+bool ProcessorHasSse2() {
+#if defined(_M_X64) || defined(__x86_64__)
+    return true;
+#elif defined(ORVELLE_X86_MSVC)
+    int info[4];
+    __cpuid(info, 1);
+    return (info[3] & (1 << 26)) != 0;
+#elif defined(ORVELLE_X86_GNU)
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    return __get_cpuid(1, &a, &b, &c, &d) != 0 && (d & (1u << 26)) != 0;
+#else
+    return true;  // the loops are only compiled where the target guarantees it
+#endif
+}
+
 StretchSimd DetectBest() {
     if (Avx2StretchPath() != nullptr && ProcessorHasAvx2()) return StretchSimd::Avx2;
-    if (Sse2StretchPath() != nullptr) return StretchSimd::Sse2;
+    if (Sse2StretchPath() != nullptr && ProcessorHasSse2()) return StretchSimd::Sse2;
     return StretchSimd::Scalar;
 }
 
