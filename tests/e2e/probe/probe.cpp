@@ -3,6 +3,7 @@
 //
 //   probe info                      the main window and every child control, as JSON
 //   probe windows                   every visible top-level window, as JSON
+//   probe children <hwnd>           every child control of any window (a message box, say), as JSON
 //   probe command <id>              post WM_COMMAND <id> to the main window
 //   probe setbounds <x> <y> <w> <h> move and size the main window, then print its rectangle
 //   probe send <msg> <wparam> <lparam>  send a message to the main window, print the result
@@ -265,6 +266,24 @@ int Windows() {
     return 0;
 }
 
+// Other windows of the program, such as its message boxes, are found with `windows`; this reads their controls.
+int Children(long long handle) {
+    HWND parent = reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
+    if (!IsWindow(parent)) {
+        std::printf("{\"found\": false}\n");
+        return 1;
+    }
+    std::vector<HWND> children;
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&children));
+    std::string json = "[";
+    for (size_t i = 0; i < children.size(); ++i) {
+        if (i) json += ",\n ";
+        json += ControlJson(children[i]);
+    }
+    std::printf("%s]\n", json.c_str());
+    return 0;
+}
+
 bool ParseInt(const char* text, long long& value) {
     char* end = nullptr;
     value = std::strtoll(text, &end, 0);
@@ -272,8 +291,8 @@ bool ParseInt(const char* text, long long& value) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: probe info | windows | command <id> | setbounds <x> <y> <w> <h> | "
-                         "send <msg> <wparam> <lparam> | close\n");
+    std::fprintf(stderr, "usage: probe info | windows | children <hwnd> | command <id> | "
+                         "setbounds <x> <y> <w> <h> | send <msg> <wparam> <lparam> | close\n");
     return 2;
 }
 
@@ -289,6 +308,7 @@ int main(int argc, char** argv) {
         numbers.push_back(value);
     }
     if (verb == "windows") return Windows();
+    if (verb == "children" && numbers.size() == 1) return Children(numbers[0]);
 
     HWND main = FindWindowW(kMainClass, nullptr);
     if (!main) {
