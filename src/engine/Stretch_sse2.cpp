@@ -7,6 +7,7 @@
 #include <emmintrin.h>
 
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 namespace orvelle {
@@ -135,20 +136,24 @@ void PairColumnsSse2(const std::int32_t* sums, int count, std::int32_t* out) {
     }
 }
 
+// Where each pixel of a destination row reads its sums and weights. Groups of four pixels repeat
+// the pattern of offsets and weights every `types` groups (4 * types is a multiple of z), with
+// sums `advance` int32s further on.
 struct PixelPlan {
     const int* offset;  // per pixel, into the sums in int32s
     const int* phase;   // per pixel, into the weights in vectors
     const __m128i* weights;
     int width;
+    int types;
+    int advance;
 };
 
-// One destination row, a pixel per register; see the AVX2 loops for the two forms of sums.
-template <int Steps, bool Narrow, bool Clamp>
+// One destination row, a pixel per register; see the AVX2 loops for the forms of sums and for
+// Shared (here the first two and the last two pixels of every group share their loads).
+template <int Steps, bool Narrow, bool Clamp, bool Shared>
 void KernelRowSse2(const std::int32_t* sums, const PixelPlan& plan, Pixel* out) {
     constexpr int kStep = Narrow ? 8 : 4;  // int32s per pmaddwd: two columns or one
-    auto pixel = [&](int k) {
-        const std::int32_t* v = sums + plan.offset[k];
-        const __m128i* w = plan.weights + plan.phase[k];
+    auto pixel = [](const std::int32_t* v, const __m128i* w) {
         __m128i acc = _mm_madd_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(v)), w[0]);
         for (int m = 1; m < Steps; ++m)
             acc = _mm_add_epi32(
@@ -156,34 +161,68 @@ void KernelRowSse2(const std::int32_t* sums, const PixelPlan& plan, Pixel* out) 
         acc = _mm_srai_epi32(acc, 16);
         return Narrow || Clamp ? acc : _mm_and_si128(acc, _mm_set1_epi32(0xFF));
     };
-    auto four = [&](int k) {
-        const __m128i ab = _mm_packs_epi32(pixel(k), pixel(k + 1)), cd = _mm_packs_epi32(pixel(k + 2), pixel(k + 3));
+    auto four = [](__m128i a, __m128i b, __m128i c, __m128i d) {
+        const __m128i ab = _mm_packs_epi32(a, b), cd = _mm_packs_epi32(c, d);
         return Narrow ? _mm_xor_si128(_mm_packs_epi16(ab, cd), _mm_set1_epi8(-128)) : _mm_packus_epi16(ab, cd);
     };
-    int k = 0;
-    for (; k + 4 <= plan.width; k += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), four(k));
-    if (k < plan.width) {
+
+    const int groups = plan.width / 4;
+    const int types = plan.types;
+    const int advance = plan.advance;
+    for (int type = 0; type < types && type < groups; ++type) {
+        const int k = 4 * type;
+        const std::int32_t* v0 = sums + plan.offset[k];
+        const std::int32_t* v2 = sums + plan.offset[k + 2];
+        const std::int32_t* v1 = Shared ? v0 : sums + plan.offset[k + 1];
+        const std::int32_t* v3 = Shared ? v2 : sums + plan.offset[k + 3];
+        __m128i w0[Steps], w1[Steps], w2[Steps], w3[Steps];
+        for (int m = 0; m < Steps; ++m) {
+            w0[m] = plan.weights[plan.phase[k] + m];
+            w1[m] = plan.weights[plan.phase[k + 1] + m];
+            w2[m] = plan.weights[plan.phase[k + 2] + m];
+            w3[m] = plan.weights[plan.phase[k + 3] + m];
+        }
+        for (int g = type; g < groups; g += types) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * g),
+                             four(pixel(v0, w0), pixel(Shared ? v0 : v1, w1), pixel(v2, w2), pixel(Shared ? v2 : v3, w3)));
+            v0 += advance;
+            v2 += advance;
+            if (!Shared) {
+                v1 += advance;
+                v3 += advance;
+            }
+        }
+    }
+    if (4 * groups < plan.width) {  // the last group, partly past the area
+        auto at = [&](int k) { return pixel(sums + plan.offset[k], plan.weights + plan.phase[k]); };
+        const int k = 4 * groups;
         Pixel tail[4];
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(tail), four(k));
-        for (int m = 0; k + m < plan.width; ++m) out[k + m] = tail[m];
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(tail), four(at(k), at(k + 1), at(k + 2), at(k + 3)));
+        for (int m = k; m < plan.width; ++m) out[m] = tail[m - k];
     }
 }
 
 using KernelRowFn = void (*)(const std::int32_t*, const PixelPlan&, Pixel*);
 
-template <bool Narrow, bool Clamp>
+template <bool Narrow, bool Clamp, bool Shared>
 KernelRowFn PickRow(int steps) {
     switch (steps) {
-        case 1: return KernelRowSse2<1, Narrow, Clamp>;
-        case 2: return KernelRowSse2<2, Narrow, Clamp>;
-        case 3: return KernelRowSse2<3, Narrow, Clamp>;
-        case 4: return KernelRowSse2<4, Narrow, Clamp>;
-        case 5: return KernelRowSse2<5, Narrow, Clamp>;
-        case 6: return KernelRowSse2<6, Narrow, Clamp>;
-        case 7: return KernelRowSse2<7, Narrow, Clamp>;
-        case 8: return KernelRowSse2<8, Narrow, Clamp>;
+        case 1: return KernelRowSse2<1, Narrow, Clamp, Shared>;
+        case 2: return KernelRowSse2<2, Narrow, Clamp, Shared>;
+        case 3: return KernelRowSse2<3, Narrow, Clamp, Shared>;
+        case 4: return KernelRowSse2<4, Narrow, Clamp, Shared>;
+        case 5: return KernelRowSse2<5, Narrow, Clamp, Shared>;
+        case 6: return KernelRowSse2<6, Narrow, Clamp, Shared>;
+        case 7: return KernelRowSse2<7, Narrow, Clamp, Shared>;
+        case 8: return KernelRowSse2<8, Narrow, Clamp, Shared>;
         default: return nullptr;
     }
+}
+
+template <bool Shared>
+KernelRowFn PickRow(bool narrow, bool clamp, int steps) {
+    if (narrow) return PickRow<true, false, Shared>(steps);
+    return clamp ? PickRow<false, true, Shared>(steps) : PickRow<false, false, Shared>(steps);
 }
 
 void KernelSse2(const KernelJob& job) {
@@ -194,45 +233,63 @@ void KernelSse2(const KernelJob& job) {
     }
     const int period = columns.period;
     const bool narrow = NarrowSumsFit(columns, *job.rows);
-    int length = 0;
-    for (int f = 0; f < period; ++f) length = std::max(length, RunLength(columns, f));
-    const int steps = narrow ? (length + 1) / 2 : length;
-    const int window = narrow ? 2 * steps : steps;
-    const KernelRowFn row = narrow      ? PickRow<true, false>(steps)
-                            : job.clamp ? PickRow<false, true>(steps)
-                                        : PickRow<false, false>(steps);
+    auto first = [&](int i) { return columns.first[static_cast<std::size_t>(i)]; };
+    const int width = job.area.Width();
+    const int planned = (width + 3) & ~3;  // whole groups of four, the last one partly discarded
+
+    // Pixel k (at left + k) reads what pixel k mod `slots` reads, `shift` source pixels further on.
+    const int types = period / std::gcd(period, 4);
+    const int slots = std::min(4 * types, planned);
+    const int shift = 4 * types / period;
+    std::vector<int> start(static_cast<std::size_t>(slots)), end(static_cast<std::size_t>(slots));
+    int window = 0;
+    for (int k = 0; k < slots; ++k) {
+        const int i = job.area.left + k;
+        start[static_cast<std::size_t>(k)] = first(i);
+        end[static_cast<std::size_t>(k)] = first(i) + RunLength(columns, i);
+        window = std::max(window, end[static_cast<std::size_t>(k)] - start[static_cast<std::size_t>(k)]);
+    }
+    const int steps = narrow ? (window + 1) / 2 : window;
+    window = narrow ? 2 * steps : window;
+    bool shared = slots % 4 == 0;
+    for (int k = 0; shared && k < slots; k += 2) {
+        const std::size_t a = static_cast<std::size_t>(k), b = a + 1;
+        shared = std::max(end[a], end[b]) - std::min(start[a], start[b]) <= window;
+    }
+    if (shared)
+        for (std::size_t k = 0; k < static_cast<std::size_t>(slots); k += 2) start[k] = start[k + 1] = std::min(start[k], start[k + 1]);
+
+    std::vector<Lanes128> weights(static_cast<std::size_t>(slots) * static_cast<std::size_t>(steps));
+    for (int k = 0; k < slots; ++k) {
+        const int i = job.area.left + k;
+        const int offsetInWindow = first(i) - start[static_cast<std::size_t>(k)];
+        const int* w = columns.Weights(i);
+        auto tap = [&](int t) { return t >= offsetInWindow && t - offsetInWindow < columns.taps ? w[t - offsetInWindow] : 0; };
+        for (int m = 0; m < steps; ++m) {
+            const std::int32_t word = narrow ? WordPair(tap(2 * m), tap(2 * m + 1)) : WordPair(tap(m), 64 * tap(m));
+            for (std::int32_t& lane : weights[static_cast<std::size_t>(k * steps + m)].lane) lane = word;
+        }
+    }
+
+    auto windowStart = [&](int k) { return start[static_cast<std::size_t>(k % slots)] + (k / slots) * shift; };
+    int lo = windowStart(0), hi = lo;
+    for (int k = 0; k < planned; ++k) {
+        lo = std::min(lo, windowStart(k));
+        hi = std::max(hi, windowStart(k) + window - 1);
+    }
+    std::vector<int> offset(static_cast<std::size_t>(planned));
+    std::vector<int> phase(static_cast<std::size_t>(planned));
+    for (int k = 0; k < planned; ++k) {
+        offset[static_cast<std::size_t>(k)] = 4 * (windowStart(k) - lo);
+        phase[static_cast<std::size_t>(k)] = (k % slots) * steps;
+    }
+    const KernelRowFn row = shared ? PickRow<true>(narrow, job.clamp, steps) : PickRow<false>(narrow, job.clamp, steps);
     if (row == nullptr) {
         ScalarStretchPath().kernel(job);
         return;
     }
-    // With a whole factor the weights of pixel i are those of phase i mod z.
-    std::vector<Lanes128> weights(static_cast<std::size_t>(period) * static_cast<std::size_t>(steps));
-    for (int f = 0; f < period; ++f) {
-        const int* w = columns.Weights(f);
-        auto tap = [&](int t) { return t < columns.taps ? w[t] : 0; };
-        for (int m = 0; m < steps; ++m) {
-            const std::int32_t word = narrow ? WordPair(tap(2 * m), tap(2 * m + 1)) : WordPair(tap(m), 64 * tap(m));
-            for (std::int32_t& lane : weights[static_cast<std::size_t>(f * steps + m)].lane) lane = word;
-        }
-    }
-
-    const int width = job.area.Width();
-    const int planned = (width + 3) & ~3;  // whole groups of four, the last one partly discarded
-    std::vector<int> offset(static_cast<std::size_t>(planned));
-    std::vector<int> phase(static_cast<std::size_t>(planned));
-    auto first = [&](int i) { return columns.first[static_cast<std::size_t>(i)]; };
-    int lo = first(job.area.left);
-    int hi = lo;
-    for (int k = 0; k < planned; ++k) {
-        lo = std::min(lo, first(job.area.left + k));
-        hi = std::max(hi, first(job.area.left + k) + window - 1);
-    }
-    for (int k = 0; k < planned; ++k) {
-        const int i = job.area.left + k;
-        offset[static_cast<std::size_t>(k)] = 4 * (first(i) - lo);
-        phase[static_cast<std::size_t>(k)] = (i % period) * steps;
-    }
-    const PixelPlan plan{offset.data(), phase.data(), reinterpret_cast<const __m128i*>(weights.data()), width};
+    const PixelPlan plan{offset.data(), phase.data(), reinterpret_cast<const __m128i*>(weights.data()),
+                         width, types, 4 * shift};
     if (narrow) {
         std::vector<std::int32_t> paired(4 * static_cast<std::size_t>(hi - lo + 1));
         RunKernel(job, lo, hi, ColumnSumsSse2<true>, [&](const std::int32_t* sums, Pixel* out) {
