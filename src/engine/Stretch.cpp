@@ -1,3 +1,5 @@
+// The stretch drawing: block replication here, the bilinear and kernel methods through the
+// widest instruction set this build and processor offer (StretchPaths.h).
 #include "engine/Stretch.h"
 
 #include <algorithm>
