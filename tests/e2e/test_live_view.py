@@ -64,7 +64,7 @@ class LiveViewTest(unittest.TestCase):
 
     def test_window_appears_with_caption_and_controls_and_closes(self):
         with Session("caption") as session:
-            window = session.window()
+            window = session.wait_for(check_layout, what="the first layout")
             self.assertEqual(window["caption"], "Orvelle 3.28")
             self.assertEqual(window["class"], "OrvelleMain")
             self.assertTrue(window["layered"], "the main window is a layered window")
@@ -79,7 +79,6 @@ class LiveViewTest(unittest.TestCase):
             status = window.control("StatusBar")
             self.assertEqual(status["partRights"][:5], [44, 88, 132, 183, 234])
             self.assertIn(status["partRights"][5], (296, -1))
-            check_layout(window)
 
             self.assertEqual(session.close(), 0)
 
