@@ -121,21 +121,24 @@ struct KernelRows {
 };
 
 // Kernel rows: per destination row, the vertical sums of the source columns lo..hi (unclamped,
-// four int32 channels each, in the path's own format) are made once, with the columns outside
+// `columnInts` int32s each, in the path's own format) are made once, with the columns outside
 // the picture repeating its edge, and then resampled horizontally.
 // columnSums(rows, firstColumn, columnCount, out); row(sums, out) with sums[0] being column lo.
+// The sums are followed by a column of slack for vector loads that reach past hi.
 template <class Sums, class Row>
-void RunKernel(const KernelJob& job, int lo, int hi, Sums columnSums, Row row) {
+void RunKernel(const KernelJob& job, int lo, int hi, int columnInts, Sums columnSums, Row row) {
     const int lastColumn = job.src.width - 1;
     const int cLo = std::clamp(lo, 0, lastColumn);
     const int cHi = std::clamp(hi, 0, lastColumn);
     // At least one column is inside the picture, for the border to repeat.
     const int first = std::min(lo, cLo);
     const int last = std::max(hi, cHi);
-    std::vector<std::int32_t> buffer(4 * static_cast<std::size_t>(last - first + 1));
+    const std::ptrdiff_t stride = columnInts;
+    std::vector<std::int32_t> buffer(static_cast<std::size_t>((last - first + 2) * stride));
     std::int32_t* const sums = buffer.data();
-    std::int32_t* const inside = sums + 4 * static_cast<std::ptrdiff_t>(cLo - first);
-    std::int32_t* const origin = sums + 4 * static_cast<std::ptrdiff_t>(lo - first);
+    std::int32_t* const inside = sums + stride * (cLo - first);
+    std::int32_t* const origin = sums + stride * (lo - first);
+    const std::size_t columnBytes = sizeof(std::int32_t) * static_cast<std::size_t>(stride);
     const KernelAxis& rowAxis = *job.rows;
     for (int j = job.area.top; j < job.area.bottom; ++j) {
         KernelRows rows;
@@ -147,10 +150,9 @@ void RunKernel(const KernelJob& job, int lo, int hi, Sums columnSums, Row row) {
             rows.weights[t] = weights[t];
         }
         columnSums(rows, cLo, cHi - cLo + 1, inside);
-        for (int n = first; n < cLo; ++n)
-            std::memcpy(sums + 4 * (n - first), inside, 4 * sizeof(std::int32_t));
+        for (int n = first; n < cLo; ++n) std::memcpy(sums + stride * (n - first), inside, columnBytes);
         for (int n = cHi + 1; n <= last; ++n)
-            std::memcpy(sums + 4 * (n - first), sums + 4 * (cHi - first), 4 * sizeof(std::int32_t));
+            std::memcpy(sums + stride * (n - first), sums + stride * (cHi - first), columnBytes);
         row(static_cast<const std::int32_t*>(origin), job.dst.Row(j) + job.area.left);
     }
 }

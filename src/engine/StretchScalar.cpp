@@ -39,7 +39,7 @@ void KernelScalar(const KernelJob& job) {
     const int left = job.area.left;
     const int width = job.area.Width();
     RunKernel(
-        job, lo, hi,
+        job, lo, hi, 4,
         [](const KernelRows& rows, int firstColumn, int count, std::int32_t* out) {
             for (int c = 0; c < count; ++c) {
                 for (int channel = 0; channel < 4; ++channel) {

@@ -8,6 +8,7 @@
 #include <immintrin.h>
 
 #include <cstdint>
+#include <cstring>
 #include <numeric>
 #include <vector>
 
@@ -86,10 +87,9 @@ void BilinearAvx2(const BilinearJob& job) {
         });
 }
 
-// Vertical sums of `count` columns, narrow (V - 32768) or split, two source rows per pmaddwd and
-// eight columns per step.
-template <bool Narrow>
-void ColumnSumsAvx2(const KernelRows& rows, int firstColumn, int count, std::int32_t* out) {
+// Vertical sums of `count` columns in split form, two source rows per pmaddwd and eight columns
+// per step.
+void SplitColumnSumsAvx2(const KernelRows& rows, int firstColumn, int count, std::int32_t* out) {
     const int pairs = (rows.count + 1) / 2;
     const Pixel* upper[kStretchMaxTaps / 2];
     const Pixel* lower[kStretchMaxTaps / 2];
@@ -101,12 +101,10 @@ void ColumnSumsAvx2(const KernelRows& rows, int firstColumn, int count, std::int
         words[p] = WordPair(rows.weights[2 * p], single ? 0 : rows.weights[2 * p + 1]);
     }
     const __m256i zero = _mm256_setzero_si256();
-    const __m256i start = Narrow ? _mm256_set1_epi32(-32768) : zero;
-    auto finish = [](__m256i v) { return Narrow ? v : SplitSums(v); };
     int c = 0;
     for (; c + 8 <= count; c += 8) {
         // Within each 128-bit half: s0 gets columns c, c + 4; s1 c + 1, c + 5; and so on.
-        __m256i s0 = start, s1 = start, s2 = start, s3 = start;
+        __m256i s0 = zero, s1 = zero, s2 = zero, s3 = zero;
         for (int p = 0; p < pairs; ++p) {
             const __m256i w = _mm256_set1_epi32(words[p]);
             const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(upper[p] + c));
@@ -118,10 +116,10 @@ void ColumnSumsAvx2(const KernelRows& rows, int firstColumn, int count, std::int
             s2 = _mm256_add_epi32(s2, _mm256_madd_epi16(_mm256_unpacklo_epi16(ah, bh), w));
             s3 = _mm256_add_epi32(s3, _mm256_madd_epi16(_mm256_unpackhi_epi16(ah, bh), w));
         }
-        s0 = finish(s0);
-        s1 = finish(s1);
-        s2 = finish(s2);
-        s3 = finish(s3);
+        s0 = SplitSums(s0);
+        s1 = SplitSums(s1);
+        s2 = SplitSums(s2);
+        s3 = SplitSums(s3);
         __m256i* o = reinterpret_cast<__m256i*>(out + 4 * c);
         _mm256_storeu_si256(o, _mm256_permute2x128_si256(s0, s1, 0x20));
         _mm256_storeu_si256(o + 1, _mm256_permute2x128_si256(s2, s3, 0x20));
@@ -130,29 +128,68 @@ void ColumnSumsAvx2(const KernelRows& rows, int firstColumn, int count, std::int
     }
     const __m128i zero128 = _mm_setzero_si128();
     for (; c < count; ++c) {
-        __m128i s = _mm256_castsi256_si128(start);
+        __m128i s = zero128;
         for (int p = 0; p < pairs; ++p) {
             const __m128i a = _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(upper[p][c])), zero128);
             const __m128i b = _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(lower[p][c])), zero128);
             s = _mm_add_epi32(s, _mm_madd_epi16(_mm_unpacklo_epi16(a, b), _mm_set1_epi32(words[p])));
         }
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * c), Narrow ? s : SplitSums(s));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * c), SplitSums(s));
     }
 }
 
-// Narrow sums of columns n and n + 1 into one lane per channel, for n < count (reads column count).
-void PairColumnsAvx2(const std::int32_t* sums, int count, std::int32_t* out) {
-    const __m256i low = _mm256_set1_epi32(0xFFFF);
-    int n = 0;
-    for (; n + 2 <= count; n += 2) {
-        const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(sums + 4 * n));
-        const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(sums + 4 * n + 4));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 4 * n),
-                            _mm256_or_si256(_mm256_and_si256(a, low), _mm256_slli_epi32(b, 16)));
+// Narrow vertical sums straight in 16-bit lanes, four int16 channels (8 bytes) per column: with
+// no negative weight no product or sum exceeds 255 * 256, so 16-bit arithmetic is exact, and
+// starting from 0x8000 leaves V - 32768.
+void NarrowColumnSumsAvx2(const KernelRows& rows, int firstColumn, int count, std::int32_t* out) {
+    const Pixel* in[kStretchMaxTaps];
+    for (int t = 0; t < rows.count; ++t) in[t] = rows.rows[t] + firstColumn;
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i half = _mm256_set1_epi16(-32768);
+    unsigned char* o = reinterpret_cast<unsigned char*>(out);
+    int c = 0;
+    for (; c + 8 <= count; c += 8) {
+        // Within each 128-bit half: lo gets columns c, c + 1 | c + 4, c + 5; hi the others.
+        __m256i lo = half, hi = half;
+        for (int t = 0; t < rows.count; ++t) {
+            const __m256i w = _mm256_set1_epi16(static_cast<short>(rows.weights[t]));
+            const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in[t] + c));
+            lo = _mm256_add_epi16(lo, _mm256_mullo_epi16(_mm256_unpacklo_epi8(a, zero), w));
+            hi = _mm256_add_epi16(hi, _mm256_mullo_epi16(_mm256_unpackhi_epi8(a, zero), w));
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(o + 8 * c), _mm256_permute2x128_si256(lo, hi, 0x20));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(o + 8 * c + 32), _mm256_permute2x128_si256(lo, hi, 0x31));
     }
-    for (; n < count; ++n)
-        for (int channel = 0; channel < 4; ++channel)
-            out[4 * n + channel] = WordPair(sums[4 * n + channel], sums[4 * n + 4 + channel]);
+    for (; c < count; ++c) {
+        std::uint16_t v[4];
+        for (int channel = 0; channel < 4; ++channel) {
+            unsigned sum = 0x8000u;
+            for (int t = 0; t < rows.count; ++t)
+                sum += static_cast<unsigned>(rows.weights[t]) * ((in[t][c] >> (8 * channel)) & 0xFFu);
+            v[channel] = static_cast<std::uint16_t>(sum);
+        }
+        std::memcpy(o + 8 * c, v, sizeof v);
+    }
+}
+
+// Narrow 16-bit sums of columns n and n + 1 into one lane per channel, for n < count (reads
+// column count).
+void PairNarrowColumnsAvx2(const std::int32_t* sums, int count, std::int32_t* out) {
+    const unsigned char* v = reinterpret_cast<const unsigned char*>(sums);
+    int n = 0;
+    for (; n + 4 <= count; n += 4) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v + 8 * n));      // n .. n + 3
+        const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v + 8 * n + 8));  // n + 1 .. n + 4
+        const __m256i lo = _mm256_unpacklo_epi16(x, y);  // n | n + 2
+        const __m256i hi = _mm256_unpackhi_epi16(x, y);  // n + 1 | n + 3
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 4 * n), _mm256_permute2x128_si256(lo, hi, 0x20));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 4 * n + 8), _mm256_permute2x128_si256(lo, hi, 0x31));
+    }
+    for (; n < count; ++n) {
+        const __m128i x = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(v + 8 * n));
+        const __m128i y = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(v + 8 * n + 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * n), _mm_unpacklo_epi16(x, y));
+    }
 }
 
 // Where each pixel pair of a destination row reads its sums and weights. Groups of eight pixels
@@ -329,12 +366,12 @@ void KernelAvx2(const KernelJob& job) {
                        width, types, 4 * shift};
     if (narrow) {
         std::vector<std::int32_t> paired(4 * static_cast<std::size_t>(hi - lo + 1));
-        RunKernel(job, lo, hi, ColumnSumsAvx2<true>, [&](const std::int32_t* sums, Pixel* out) {
-            PairColumnsAvx2(sums, hi - lo, paired.data());
+        RunKernel(job, lo, hi, 2, NarrowColumnSumsAvx2, [&](const std::int32_t* sums, Pixel* out) {
+            PairNarrowColumnsAvx2(sums, hi - lo, paired.data());
             row(paired.data(), plan, out);
         });
     } else {
-        RunKernel(job, lo, hi, ColumnSumsAvx2<false>,
+        RunKernel(job, lo, hi, 4, SplitColumnSumsAvx2,
                   [&](const std::int32_t* sums, Pixel* out) { row(sums, plan, out); });
     }
 }

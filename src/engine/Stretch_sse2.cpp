@@ -80,9 +80,8 @@ void BilinearSse2(const BilinearJob& job) {
         });
 }
 
-// Vertical sums of `count` columns, narrow (V - 32768) or split, two source rows per pmaddwd.
-template <bool Narrow>
-void ColumnSumsSse2(const KernelRows& rows, int firstColumn, int count, std::int32_t* out) {
+// Vertical sums of `count` columns in split form, two source rows per pmaddwd.
+void SplitColumnSumsSse2(const KernelRows& rows, int firstColumn, int count, std::int32_t* out) {
     const int pairs = (rows.count + 1) / 2;
     const Pixel* upper[kStretchMaxTaps / 2];
     const Pixel* lower[kStretchMaxTaps / 2];
@@ -94,12 +93,10 @@ void ColumnSumsSse2(const KernelRows& rows, int firstColumn, int count, std::int
         weights[p] = _mm_set1_epi32(WordPair(rows.weights[2 * p], single ? 0 : rows.weights[2 * p + 1]));
     }
     const __m128i zero = _mm_setzero_si128();
-    const __m128i start = Narrow ? _mm_set1_epi32(-32768) : zero;
-    auto finish = [](__m128i v) { return Narrow ? v : SplitSums(v); };
     __m128i* o = reinterpret_cast<__m128i*>(out);
     int c = 0;
     for (; c + 4 <= count; c += 4) {
-        __m128i s0 = start, s1 = start, s2 = start, s3 = start;
+        __m128i s0 = zero, s1 = zero, s2 = zero, s3 = zero;
         for (int p = 0; p < pairs; ++p) {
             const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(upper[p] + c));
             const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lower[p] + c));
@@ -110,29 +107,67 @@ void ColumnSumsSse2(const KernelRows& rows, int firstColumn, int count, std::int
             s2 = _mm_add_epi32(s2, _mm_madd_epi16(_mm_unpacklo_epi16(ah, bh), weights[p]));
             s3 = _mm_add_epi32(s3, _mm_madd_epi16(_mm_unpackhi_epi16(ah, bh), weights[p]));
         }
-        _mm_storeu_si128(o + c, finish(s0));
-        _mm_storeu_si128(o + c + 1, finish(s1));
-        _mm_storeu_si128(o + c + 2, finish(s2));
-        _mm_storeu_si128(o + c + 3, finish(s3));
+        _mm_storeu_si128(o + c, SplitSums(s0));
+        _mm_storeu_si128(o + c + 1, SplitSums(s1));
+        _mm_storeu_si128(o + c + 2, SplitSums(s2));
+        _mm_storeu_si128(o + c + 3, SplitSums(s3));
     }
     for (; c < count; ++c) {
-        __m128i s = start;
+        __m128i s = zero;
         for (int p = 0; p < pairs; ++p) {
             const __m128i a = _mm_unpacklo_epi8(LoadPixel(upper[p] + c), zero);
             const __m128i b = _mm_unpacklo_epi8(LoadPixel(lower[p] + c), zero);
             s = _mm_add_epi32(s, _mm_madd_epi16(_mm_unpacklo_epi16(a, b), weights[p]));
         }
-        _mm_storeu_si128(o + c, finish(s));
+        _mm_storeu_si128(o + c, SplitSums(s));
     }
 }
 
-// Narrow sums of columns n and n + 1 into one lane per channel, for n < count (reads column count).
-void PairColumnsSse2(const std::int32_t* sums, int count, std::int32_t* out) {
-    const __m128i low = _mm_set1_epi32(0xFFFF);
-    for (int n = 0; n < count; ++n) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums + 4 * n));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums + 4 * n + 4));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * n), _mm_or_si128(_mm_and_si128(a, low), _mm_slli_epi32(b, 16)));
+// Narrow vertical sums straight in 16-bit lanes, four int16 channels (8 bytes) per column: with
+// no negative weight no product or sum exceeds 255 * 256, so 16-bit arithmetic is exact, and
+// starting from 0x8000 leaves V - 32768.
+void NarrowColumnSumsSse2(const KernelRows& rows, int firstColumn, int count, std::int32_t* out) {
+    const Pixel* in[kStretchMaxTaps];
+    for (int t = 0; t < rows.count; ++t) in[t] = rows.rows[t] + firstColumn;
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i half = _mm_set1_epi16(-32768);
+    unsigned char* o = reinterpret_cast<unsigned char*>(out);
+    int c = 0;
+    for (; c + 4 <= count; c += 4) {
+        __m128i lo = half, hi = half;  // columns c, c + 1 and c + 2, c + 3
+        for (int t = 0; t < rows.count; ++t) {
+            const __m128i w = _mm_set1_epi16(static_cast<short>(rows.weights[t]));
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in[t] + c));
+            lo = _mm_add_epi16(lo, _mm_mullo_epi16(_mm_unpacklo_epi8(a, zero), w));
+            hi = _mm_add_epi16(hi, _mm_mullo_epi16(_mm_unpackhi_epi8(a, zero), w));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 8 * c), lo);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 8 * c + 16), hi);
+    }
+    for (; c < count; ++c) {
+        __m128i v = half;
+        for (int t = 0; t < rows.count; ++t)
+            v = _mm_add_epi16(v, _mm_mullo_epi16(_mm_unpacklo_epi8(LoadPixel(in[t] + c), zero),
+                                                 _mm_set1_epi16(static_cast<short>(rows.weights[t]))));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(o + 8 * c), v);
+    }
+}
+
+// Narrow 16-bit sums of columns n and n + 1 into one lane per channel, for n < count (reads
+// column count).
+void PairNarrowColumnsSse2(const std::int32_t* sums, int count, std::int32_t* out) {
+    const unsigned char* v = reinterpret_cast<const unsigned char*>(sums);
+    int n = 0;
+    for (; n + 2 <= count; n += 2) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(v + 8 * n));      // n, n + 1
+        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(v + 8 * n + 8));  // n + 1, n + 2
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * n), _mm_unpacklo_epi16(x, y));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * n + 4), _mm_unpackhi_epi16(x, y));
+    }
+    for (; n < count; ++n) {
+        const __m128i x = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(v + 8 * n));
+        const __m128i y = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(v + 8 * n + 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * n), _mm_unpacklo_epi16(x, y));
     }
 }
 
@@ -292,12 +327,12 @@ void KernelSse2(const KernelJob& job) {
                          width, types, 4 * shift};
     if (narrow) {
         std::vector<std::int32_t> paired(4 * static_cast<std::size_t>(hi - lo + 1));
-        RunKernel(job, lo, hi, ColumnSumsSse2<true>, [&](const std::int32_t* sums, Pixel* out) {
-            PairColumnsSse2(sums, hi - lo, paired.data());
+        RunKernel(job, lo, hi, 2, NarrowColumnSumsSse2, [&](const std::int32_t* sums, Pixel* out) {
+            PairNarrowColumnsSse2(sums, hi - lo, paired.data());
             row(paired.data(), plan, out);
         });
     } else {
-        RunKernel(job, lo, hi, ColumnSumsSse2<false>,
+        RunKernel(job, lo, hi, 4, SplitColumnSumsSse2,
                   [&](const std::int32_t* sums, Pixel* out) { row(sums, plan, out); });
     }
 }
