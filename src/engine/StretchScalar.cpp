@@ -42,7 +42,8 @@ void KernelRowScalar(const std::int32_t* sums, const ScalarRowPlan& plan, Pixel*
     const int taps = Taps > 0 ? Taps : columns.taps;
     for (int k = 0; k < plan.width; ++k) {
         const int i = plan.left + k;
-        const std::int32_t* v = sums + 4 * static_cast<std::ptrdiff_t>(columns.first[static_cast<std::size_t>(i)] - plan.lo);
+        const int column = columns.first[static_cast<std::size_t>(i)];
+        const std::int32_t* v = sums + 4 * static_cast<std::ptrdiff_t>(column - plan.lo);
         const int* w = columns.Weights(i);
         std::int32_t sum[4] = {0, 0, 0, 0};
         for (int t = 0; t < taps; ++t)

@@ -214,11 +214,11 @@ template <int Steps, bool Narrow, bool Clamp, bool Shared>
 void KernelRow(const std::int32_t* sums, const RowPlan& plan, Pixel* out) {
     constexpr int kStep = Narrow ? 8 : 4;  // int32s per pmaddwd: two columns or one
     auto pair = [](const std::int32_t* v, const __m256i* w) {
-        __m256i acc = _mm256_madd_epi16(_mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(v))), w[0]);
-        for (int m = 1; m < Steps; ++m)
-            acc = _mm256_add_epi32(acc, _mm256_madd_epi16(_mm256_broadcastsi128_si256(_mm_loadu_si128(
-                                                              reinterpret_cast<const __m128i*>(v + kStep * m))),
-                                                          w[m]));
+        auto window = [&](int m) {
+            return _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(v + kStep * m)));
+        };
+        __m256i acc = _mm256_madd_epi16(window(0), w[0]);
+        for (int m = 1; m < Steps; ++m) acc = _mm256_add_epi32(acc, _mm256_madd_epi16(window(m), w[m]));
         acc = _mm256_srai_epi32(acc, 16);
         return Narrow || Clamp ? acc : _mm256_and_si256(acc, _mm256_set1_epi32(0xFF));
     };
@@ -249,7 +249,8 @@ void KernelRow(const std::int32_t* sums, const RowPlan& plan, Pixel* out) {
         }
         for (int g = type; g < groups; g += types) {
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 8 * g),
-                                eight(pair(v0, w0), pair(Shared ? v0 : v1, w1), pair(v2, w2), pair(Shared ? v2 : v3, w3)));
+                                eight(pair(v0, w0), pair(Shared ? v0 : v1, w1), pair(v2, w2),
+                                      pair(Shared ? v2 : v3, w3)));
             v0 += advance;
             v2 += advance;
             if (!Shared) {
@@ -313,7 +314,8 @@ void KernelAvx2(const KernelJob& job) {
     for (int p = 0; p < slots; ++p) {
         const int i = job.area.left + 2 * p;
         start[static_cast<std::size_t>(p)] = std::min(first(i), first(i + 1));
-        end[static_cast<std::size_t>(p)] = std::max(first(i) + RunLength(columns, i), first(i + 1) + RunLength(columns, i + 1));
+        end[static_cast<std::size_t>(p)] =
+            std::max(first(i) + RunLength(columns, i), first(i + 1) + RunLength(columns, i + 1));
         window = std::max(window, end[static_cast<std::size_t>(p)] - start[static_cast<std::size_t>(p)]);
     }
     const int steps = narrow ? (window + 1) / 2 : window;
@@ -326,7 +328,8 @@ void KernelAvx2(const KernelJob& job) {
         shared = std::max(end[a], end[b]) - std::min(start[a], start[b]) <= window;
     }
     if (shared)
-        for (std::size_t p = 0; p < static_cast<std::size_t>(slots); p += 2) start[p] = start[p + 1] = std::min(start[p], start[p + 1]);
+        for (std::size_t p = 0; p < static_cast<std::size_t>(slots); p += 2)
+            start[p] = start[p + 1] = std::min(start[p], start[p + 1]);
 
     std::vector<Lanes256> weights(static_cast<std::size_t>(slots) * static_cast<std::size_t>(steps));
     for (int p = 0; p < slots; ++p) {

@@ -219,7 +219,8 @@ void KernelRowSse2(const std::int32_t* sums, const PixelPlan& plan, Pixel* out) 
         }
         for (int g = type; g < groups; g += types) {
             _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4 * g),
-                             four(pixel(v0, w0), pixel(Shared ? v0 : v1, w1), pixel(v2, w2), pixel(Shared ? v2 : v3, w3)));
+                             four(pixel(v0, w0), pixel(Shared ? v0 : v1, w1), pixel(v2, w2),
+                                  pixel(Shared ? v2 : v3, w3)));
             v0 += advance;
             v2 += advance;
             if (!Shared) {
@@ -292,14 +293,17 @@ void KernelSse2(const KernelJob& job) {
         shared = std::max(end[a], end[b]) - std::min(start[a], start[b]) <= window;
     }
     if (shared)
-        for (std::size_t k = 0; k < static_cast<std::size_t>(slots); k += 2) start[k] = start[k + 1] = std::min(start[k], start[k + 1]);
+        for (std::size_t k = 0; k < static_cast<std::size_t>(slots); k += 2)
+            start[k] = start[k + 1] = std::min(start[k], start[k + 1]);
 
     std::vector<Lanes128> weights(static_cast<std::size_t>(slots) * static_cast<std::size_t>(steps));
     for (int k = 0; k < slots; ++k) {
         const int i = job.area.left + k;
         const int offsetInWindow = first(i) - start[static_cast<std::size_t>(k)];
         const int* w = columns.Weights(i);
-        auto tap = [&](int t) { return t >= offsetInWindow && t - offsetInWindow < columns.taps ? w[t - offsetInWindow] : 0; };
+        auto tap = [&](int t) {
+            return t >= offsetInWindow && t - offsetInWindow < columns.taps ? w[t - offsetInWindow] : 0;
+        };
         for (int m = 0; m < steps; ++m) {
             const std::int32_t word = narrow ? WordPair(tap(2 * m), tap(2 * m + 1)) : WordPair(tap(m), 64 * tap(m));
             for (std::int32_t& lane : weights[static_cast<std::size_t>(k * steps + m)].lane) lane = word;

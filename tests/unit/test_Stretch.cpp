@@ -72,7 +72,8 @@ float RefKernel(TStretchFilter filter, float x) {
     if (a >= static_cast<float>(RefRadius(filter))) return 0.0f;
     switch (filter) {
         case TStretchFilter::sfCosine: return (std::cos(3.14159265358979323846f * a) + 1.0f) / 2.0f;
-        case TStretchFilter::sfSpline: return a < 1.0f ? a * a * a / 2.0f - a * a + 2.0f / 3.0f : (2 - a) * (2 - a) * (2 - a) / 6.0f;
+        case TStretchFilter::sfSpline:
+            return a < 1.0f ? a * a * a / 2.0f - a * a + 2.0f / 3.0f : (2 - a) * (2 - a) * (2 - a) / 6.0f;
         case TStretchFilter::sfLanczos: return RefSinc(a) * RefSinc(a / 3.0f);
         default:
             return a < 1.0f ? (7.0f * a * a * a - 12.0f * a * a + 16.0f / 3.0f) / 6.0f
@@ -323,7 +324,8 @@ TEST(Stretch, UniformPictureStaysUniform) {
             SCOPED_TRACE(::testing::Message() << FilterName(filter) << " z=" << zoom << " colour " << colour);
             const Picture src(9, 5, colour);
             ForEachSimdLevel([&] {
-                ExpectDrawn(Draw(src, zoom, filter), Picture(9 * zoom, 5 * zoom, colour), Rect{0, 0, 9 * zoom, 5 * zoom});
+                ExpectDrawn(Draw(src, zoom, filter), Picture(9 * zoom, 5 * zoom, colour),
+                            Rect{0, 0, 9 * zoom, 5 * zoom});
             });
         }
     }

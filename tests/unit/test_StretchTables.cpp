@@ -97,7 +97,8 @@ double KernelInDouble(TStretchFilter filter, double x) {
     auto sinc = [&](double v) { return v == 0.0 ? 1.0 : std::sin(pi * v) / (pi * v); };
     switch (filter) {
         case TStretchFilter::sfCosine: return a < 1 ? (std::cos(pi * a) + 1) / 2 : 0;
-        case TStretchFilter::sfSpline: return a < 1 ? a * a * a / 2 - a * a + 2.0 / 3 : a < 2 ? std::pow(2 - a, 3) / 6 : 0;
+        case TStretchFilter::sfSpline:
+            return a < 1 ? a * a * a / 2 - a * a + 2.0 / 3 : a < 2 ? std::pow(2 - a, 3) / 6 : 0;
         case TStretchFilter::sfLanczos: return a < 3 ? sinc(a) * sinc(a / 3) : 0;
         case TStretchFilter::sfMitchell:
             return a < 1   ? (7 * a * a * a - 12 * a * a + 16.0 / 3) / 6
@@ -140,7 +141,8 @@ TEST(StretchTables, KernelAxisEqualsRunsOneByOne) {
                     ASSERT_LE(run.weights.size(), static_cast<std::size_t>(axis.taps));
                     EXPECT_EQ(axis.first[static_cast<std::size_t>(i)], run.first);
                     for (int t = 0; t < axis.taps; ++t) {
-                        const int expected = t < static_cast<int>(run.weights.size()) ? run.weights[static_cast<std::size_t>(t)] : 0;
+                        const std::size_t k = static_cast<std::size_t>(t);
+                        const int expected = k < run.weights.size() ? run.weights[k] : 0;
                         EXPECT_EQ(axis.Weights(i)[t], expected);
                     }
                 }
