@@ -5,22 +5,12 @@
 #include <cmath>
 #include <random>
 #include <vector>
+#include "ReferenceOver.h"
 
 namespace orvelle {
 namespace {
 
-// Source-over with straight alpha, in floating point and rounded to nearest.
-Pixel ReferenceOver(Pixel layer, Pixel picture) {
-    const double a = static_cast<double>(layer >> 24);
-    auto channel = [&](int shift) {
-        const double top = static_cast<double>((layer >> shift) & 0xFF);
-        const double bottom = static_cast<double>((picture >> shift) & 0xFF);
-        return static_cast<Pixel>(std::lround((top * a + bottom * (255.0 - a)) / 255.0)) << shift;
-    };
-    const double bottomAlpha = static_cast<double>(picture >> 24);
-    const auto alpha = static_cast<Pixel>(a + static_cast<double>(std::lround(bottomAlpha * (255.0 - a) / 255.0)));
-    return (alpha << 24) | channel(16) | channel(8) | channel(0);
-}
+using reference::ReferenceOver;
 
 // Layers are mostly fully transparent or opaque, with some partial alpha.
 Pixel RandomLayerPixel(std::mt19937& random) {

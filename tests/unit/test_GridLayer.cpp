@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/Bitmap32.h"
+#include "ReferenceOver.h"
 
 namespace orvelle {
 namespace {
@@ -148,17 +149,7 @@ TEST(GridLayer, GridOffLeavesTheLayerTransparent) {
         for (int x = 0; x < 64; ++x) ASSERT_EQ(picture.At(x, y), 0x00ABCDEFu);
 }
 
-// Plain per-pixel source-over with straight alpha, rounded to nearest.
-Pixel ReferenceOver(Pixel layer, Pixel picture) {
-    const double a = static_cast<double>(layer >> 24);
-    Pixel out = static_cast<Pixel>(a + static_cast<double>(std::lround((picture >> 24) * (255.0 - a) / 255.0))) << 24;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const double top = static_cast<double>((layer >> shift) & 0xFF);
-        const double bottom = static_cast<double>((picture >> shift) & 0xFF);
-        out |= static_cast<Pixel>(std::lround((top * a + bottom * (255.0 - a)) / 255.0)) << shift;
-    }
-    return out;
-}
+using reference::ReferenceOver;
 
 TEST(GridLayer, CompositeEqualsSourceOverOfTheWholeLayer) {
     std::mt19937 random(2024);
