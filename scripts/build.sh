@@ -17,7 +17,7 @@ targets=("$@")
 ((${#targets[@]})) || targets=(native win64 win32)
 for target in "${targets[@]}"; do
   case "$target" in
-    native) configure_and_build native ;;
+    native) configure_and_build native -DORVELLE_BUILD_TESTS=ON -DORVELLE_BUILD_BENCH=ON ;;
     win64) configure_and_build win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" ;;
     win32) configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" ;;
     *) echo "unknown target: $target" >&2; exit 2 ;;
