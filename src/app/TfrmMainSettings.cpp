@@ -58,9 +58,6 @@ std::string PathText(const std::filesystem::path& path) {
 
 void TfrmMain::ReadSettings() {
     const ReadResult stored = services_.settings.Read();
-    // A file that exists but cannot be read is not overwritten at exit: its
-    // values were never seen, so writing ours would destroy them.
-    settingsRead_ = stored.status != ReadStatus::Failed;
     const ProfileFile file(stored.status == ReadStatus::Ok ? stored.content : std::string());
     auto readBool = [&](std::string_view section, std::string_view key, bool fallback) {
         return ReadProfileBool(file, section, key, fallback);
@@ -108,6 +105,11 @@ void TfrmMain::ReadSettings() {
     PlaceWindow(Rect::FromSize(left, top, width, height));
     if (readBool(kWindow, "Maximized", false)) view_.SetMaximized();
     SetChecked(Command::menuSave, readBool(kOptions, "SaveSettings", true));
+
+    // Only now may shutdown write the file. A file that exists but could not
+    // be read is never overwritten: its values were not seen, and writing
+    // ours would destroy them. The same holds when start-up failed earlier.
+    settingsRead_ = stored.status != ReadStatus::Failed;
 }
 
 void TfrmMain::PlaceWindow(const Rect& requested) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,13 @@ public:
     int repaints = 0;
     int focusCount = 0;
 
-    void SetCaption(const std::string& text) override { caption = text; calls.push_back("SetCaption " + text); }
+    bool captionFails = false;  // makes start-up fail at its first step
+
+    void SetCaption(const std::string& text) override {
+        if (captionFails) throw std::runtime_error("Cannot set the caption");
+        caption = text;
+        calls.push_back("SetCaption " + text);
+    }
     Size OuterSize() const override { return outer; }
     Rect OuterBounds() const override { return bounds; }
     void SetOuterBounds(const Rect& b) override {

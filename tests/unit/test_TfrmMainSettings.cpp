@@ -204,5 +204,16 @@ TEST_F(Settings, FileThatCouldNotBeReadIsNotOverwritten) {
     EXPECT_TRUE(dialogs.errors.empty());
 }
 
+TEST_F(Settings, FailedStartUpDoesNotOverwriteTheFile) {
+    settings = InMemorySettingsStore(std::string("[Magnification]\nLevel=16\n"));
+    view.captionFails = true;
+    Start();
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0], "Cannot set the caption");
+    Exit();
+    EXPECT_TRUE(settings.Writes().empty());
+    EXPECT_EQ(*settings.Content(), "[Magnification]\nLevel=16\n");
+}
+
 }  // namespace
 }  // namespace orvelle::testing
