@@ -7,7 +7,7 @@ packages=(
   cmake make g++ python3
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine64 xvfb xdotool imagemagick x11-utils
+  wine wine64 xvfb xdotool imagemagick x11-utils
 )
 
 missing=()
