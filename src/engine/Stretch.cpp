@@ -3,7 +3,9 @@
 #include "engine/Stretch.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "engine/StretchPaths.h"
@@ -19,7 +21,59 @@
 
 namespace orvelle {
 
+// Each slot keeps the largest block asked of it, in whole cache lines.
+class StretchScratch {
+public:
+    void* Memory(ScratchSlot slot, std::size_t bytes) {
+        std::vector<Line>& block = blocks_[static_cast<std::size_t>(slot)];
+        const std::size_t lines = std::max<std::size_t>((bytes + sizeof(Line) - 1) / sizeof(Line), 1);
+        if (block.size() < lines) {
+            block.clear();  // the contents need not survive, so nothing is copied
+            block.resize(lines);
+        }
+        return block.data();
+    }
+
+private:
+    struct alignas(64) Line {
+        unsigned char bytes[64];
+    };
+    std::array<std::vector<Line>, kScratchSlotCount> blocks_;
+};
+
+void* ScratchMemory(StretchScratch& scratch, ScratchSlot slot, std::size_t bytes) {
+    return scratch.Memory(slot, bytes);
+}
+
 namespace {
+
+// What the weight tables were built for.
+struct TableKey {
+    TStretchFilter filter;
+    Size src;
+    Size dst;
+    friend bool operator==(const TableKey&, const TableKey&) = default;
+};
+
+// What one drawing leaves for the next, so that repainting a view of unchanged size and filter,
+// many times a second, allocates nothing: the weight tables of the last geometry, and working
+// memory that only grows. One per thread, so that drawings on several threads share nothing.
+struct StretchWorkspace {
+    std::optional<TableKey> bilinearKey;  // the tables below are for this, when set
+    BilinearAxis bilinearColumns;
+    BilinearAxis bilinearRows;
+    std::optional<TableKey> kernelKey;
+    KernelAxis kernelColumns;
+    KernelAxis kernelRows;
+    StretchScratch scratch;
+    std::vector<NearestRun> runs;
+    std::vector<Pixel> expanded;
+};
+
+StretchWorkspace& Workspace() {
+    thread_local StretchWorkspace workspace;
+    return workspace;
+}
 
 // AVX2 needs the processor's support and the system's saving of the wide registers.
 bool ProcessorHasAvx2() {
@@ -92,17 +146,19 @@ int CeilDiv(long long a, long long b) { return static_cast<int>((a + b - 1) / b)
 // column s fills the run [ceil(s * Dw / Sw), ceil((s + 1) * Dw / Sw)); rows likewise. Each source
 // row is expanded once into a small buffer, and the rows of its block are whole copies of it (the
 // library's copy writes long rows faster than vector stores do here).
-void StretchNearest(ConstImageRef src, ImageRef dst, Rect area, const StretchPath& path) {
+void StretchNearest(ConstImageRef src, ImageRef dst, Rect area, const StretchPath& path, StretchWorkspace& workspace) {
     const int firstColumn = static_cast<int>(static_cast<long long>(area.left) * src.width / dst.width);
     const int lastColumn = static_cast<int>(static_cast<long long>(area.right - 1) * src.width / dst.width);
-    std::vector<NearestRun> runs;
+    std::vector<NearestRun>& runs = workspace.runs;
+    runs.clear();
     for (int s = firstColumn; s <= lastColumn; ++s) {
         const int begin = std::max(area.left, CeilDiv(static_cast<long long>(s) * dst.width, src.width));
         const int end = std::min(area.right, CeilDiv(static_cast<long long>(s + 1) * dst.width, src.width));
         if (begin < end) runs.push_back(NearestRun{s, begin - area.left, end - area.left});
     }
     const int runLength = dst.width % src.width == 0 ? dst.width / src.width : 0;
-    std::vector<Pixel> expanded(static_cast<std::size_t>(area.Width()));
+    std::vector<Pixel>& expanded = workspace.expanded;
+    expanded.resize(static_cast<std::size_t>(area.Width()));
     const std::size_t rowBytes = sizeof(Pixel) * expanded.size();
     int expandedRow = -1;
     for (int j = area.top; j < area.bottom; ++j) {
@@ -131,25 +187,39 @@ StretchSimd ActiveStretchSimd() { return ActiveLevel(); }
 void StretchDraw(ConstImageRef src, ImageRef dst, TStretchFilter filter, Rect area) {
     area = Intersect(area, Rect{0, 0, dst.width, dst.height});
     if (area.IsEmpty() || src.width <= 0 || src.height <= 0) return;
+    StretchWorkspace& workspace = Workspace();
+    const Size srcSize{src.width, src.height}, dstSize{dst.width, dst.height};
     switch (filter) {
         case TStretchFilter::sfDraft:
         case TStretchFilter::sfLinear: {
-            const BilinearAxis columns = BuildBilinearAxis(src.width, dst.width);
-            const BilinearAxis rows = BuildBilinearAxis(src.height, dst.height);
-            ActivePath().bilinear(BilinearJob{src, dst, area, &columns, &rows});
+            const TableKey key{TStretchFilter::sfLinear, srcSize, dstSize};  // both filters share the tables
+            if (workspace.bilinearKey != key) {
+                workspace.bilinearKey.reset();  // until both tables are in place
+                workspace.bilinearColumns = BuildBilinearAxis(src.width, dst.width);
+                workspace.bilinearRows = BuildBilinearAxis(src.height, dst.height);
+                workspace.bilinearKey = key;
+            }
+            ActivePath().bilinear(BilinearJob{src, dst, area, &workspace.bilinearColumns, &workspace.bilinearRows,
+                                              &workspace.scratch});
             break;
         }
         case TStretchFilter::sfCosine:
         case TStretchFilter::sfSpline:
         case TStretchFilter::sfLanczos:
         case TStretchFilter::sfMitchell: {
-            const KernelAxis columns = BuildKernelAxis(filter, src.width, dst.width, kStretchOverhang);
-            const KernelAxis rows = BuildKernelAxis(filter, src.height, dst.height, 0);
-            ActivePath().kernel(KernelJob{src, dst, area, &columns, &rows, StretchKernelClamps(filter)});
+            const TableKey key{filter, srcSize, dstSize};
+            if (workspace.kernelKey != key) {
+                workspace.kernelKey.reset();
+                workspace.kernelColumns = BuildKernelAxis(filter, src.width, dst.width, kStretchOverhang);
+                workspace.kernelRows = BuildKernelAxis(filter, src.height, dst.height, 0);
+                workspace.kernelKey = key;
+            }
+            ActivePath().kernel(KernelJob{src, dst, area, &workspace.kernelColumns, &workspace.kernelRows,
+                                          StretchKernelClamps(filter), &workspace.scratch});
             break;
         }
         default:
-            StretchNearest(src, dst, area, ActivePath());
+            StretchNearest(src, dst, area, ActivePath(), workspace);
             break;
     }
 }

@@ -4,13 +4,36 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstddef>
 #include <cstring>
-#include <vector>
 
 #include "engine/Image.h"
 #include "engine/StretchTables.h"
 
 namespace orvelle {
+
+// The paths' working arrays. The drawing keeps them from one call to the next (Stretch.cpp), so
+// that repainting the same view allocates nothing; the paths ask for them by slot and never own
+// memory themselves (a vector in a file compiled for wider instructions could lend its code to
+// other files).
+enum class ScratchSlot {
+    BilinearRows,  // two horizontally resampled rows
+    KernelSums,    // the vertical sums of one destination row
+    PairedSums,    // the same, two columns per lane
+    WindowStart,   // per pixel slot of the vector kernel rows
+    WindowEnd,
+    Weights,
+    Offsets,  // per pixel (pair) of a destination row
+    Phases,
+};
+constexpr int kScratchSlotCount = 8;
+
+class StretchScratch;
+
+// At least `bytes` bytes for `slot`, aligned for any vector register. Asking for a slot again
+// gives the same memory, unless more bytes are asked for: then it may move, and its contents are
+// lost. Only asking for a slot allocates, and only when it grows.
+void* ScratchMemory(StretchScratch& scratch, ScratchSlot slot, std::size_t bytes);
 
 struct BilinearJob {
     ConstImageRef src;
@@ -18,6 +41,7 @@ struct BilinearJob {
     Rect area;  // inside dst, not empty
     const BilinearAxis* columns;
     const BilinearAxis* rows;
+    StretchScratch* scratch;
 };
 
 // The kernel method. The column axis carries kStretchOverhang extra entries past the right edge.
@@ -28,6 +52,7 @@ struct KernelJob {
     const KernelAxis* columns;
     const KernelAxis* rows;
     bool clamp;  // clamp the sums to 0..0xFF0000 (kernels with negative lobes)
+    StretchScratch* scratch;
 };
 
 constexpr int kStretchOverhang = 8;
@@ -134,11 +159,14 @@ void RunKernel(const KernelJob& job, int lo, int hi, int columnInts, Sums column
     const int first = std::min(lo, cLo);
     const int last = std::max(hi, cHi);
     const std::ptrdiff_t stride = columnInts;
-    std::vector<std::int32_t> buffer(static_cast<std::size_t>((last - first + 2) * stride));
-    std::int32_t* const sums = buffer.data();
+    const std::size_t columnBytes = sizeof(std::int32_t) * static_cast<std::size_t>(stride);
+    const std::size_t columns = static_cast<std::size_t>(last - first + 2);
+    std::int32_t* const sums =
+        static_cast<std::int32_t*>(ScratchMemory(*job.scratch, ScratchSlot::KernelSums, columns * columnBytes));
+    // Every row writes all columns but the slack; it reads as zero, as in a fresh buffer.
+    std::memset(sums + stride * (last + 1 - first), 0, columnBytes);
     std::int32_t* const inside = sums + stride * (cLo - first);
     std::int32_t* const origin = sums + stride * (lo - first);
-    const std::size_t columnBytes = sizeof(std::int32_t) * static_cast<std::size_t>(stride);
     const KernelAxis& rowAxis = *job.rows;
     for (int j = job.area.top; j < job.area.bottom; ++j) {
         KernelRows rows;

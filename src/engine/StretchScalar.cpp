@@ -1,7 +1,6 @@
 // The portable stretch path: plain integer loops, the reference the vector paths must match.
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
 #include "engine/StretchPaths.h"
 
@@ -15,9 +14,10 @@ void BilinearScalar(const BilinearJob& job) {
     const int* first = job.columns->first.data() + left;
     const int* second = job.columns->second.data() + left;
     const int* weight = job.columns->weight.data() + left;
-    std::vector<Pixel> scratch(2 * static_cast<std::size_t>(width));
+    Pixel* const scratch = static_cast<Pixel*>(
+        ScratchMemory(*job.scratch, ScratchSlot::BilinearRows, 2 * sizeof(Pixel) * static_cast<std::size_t>(width)));
     RunBilinear(
-        job, scratch.data(),
+        job, scratch,
         [&](const Pixel* source, Pixel* out) {
             for (int i = 0; i < width; ++i) out[i] = BlendPixels(source[first[i]], source[second[i]], weight[i]);
         },

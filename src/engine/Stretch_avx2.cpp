@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <cstring>
 #include <numeric>
-#include <vector>
 
 namespace orvelle {
 
@@ -19,6 +18,12 @@ namespace {
 struct alignas(32) Lanes256 {
     std::int32_t lane[8];
 };
+
+// One of the drawing's working arrays (ScratchSlot); its contents are left from earlier drawings.
+template <class T>
+T* ScratchArray(StretchScratch* scratch, ScratchSlot slot, int count) {
+    return static_cast<T*>(ScratchMemory(*scratch, slot, sizeof(T) * static_cast<std::size_t>(count)));
+}
 
 __m256i SplitSums(__m256i v) {
     return _mm256_or_si256(_mm256_slli_epi32(_mm256_srai_epi32(v, 6), 16),
@@ -48,11 +53,11 @@ void BilinearAvx2(const BilinearJob& job) {
     const int* first = job.columns->first.data() + left;
     const int* second = job.columns->second.data() + left;
     const int* weight = job.columns->weight.data() + left;
-    std::vector<Pixel> scratch(2 * static_cast<std::size_t>(width));
+    Pixel* const scratch = ScratchArray<Pixel>(job.scratch, ScratchSlot::BilinearRows, 2 * width);
     const __m256i zero = _mm256_setzero_si256();
     const __m256i full = _mm256_set1_epi16(256);
     RunBilinear(
-        job, scratch.data(),
+        job, scratch,
         [&](const Pixel* source, Pixel* out) {
             int i = 0;
             for (; i + 8 <= width; i += 8) {
@@ -309,7 +314,8 @@ void KernelAvx2(const KernelJob& job) {
     const int slots = std::min(4 * types, pairs);
     const int shift = 8 * types / period;
     // Each slot reads one window of sums for both its pixels (their runs shifted inside it).
-    std::vector<int> start(static_cast<std::size_t>(slots)), end(static_cast<std::size_t>(slots));
+    int* const start = ScratchArray<int>(job.scratch, ScratchSlot::WindowStart, slots);
+    int* const end = ScratchArray<int>(job.scratch, ScratchSlot::WindowEnd, slots);
     int window = 0;
     for (int p = 0; p < slots; ++p) {
         const int i = job.area.left + 2 * p;
@@ -331,7 +337,7 @@ void KernelAvx2(const KernelJob& job) {
         for (std::size_t p = 0; p < static_cast<std::size_t>(slots); p += 2)
             start[p] = start[p + 1] = std::min(start[p], start[p + 1]);
 
-    std::vector<Lanes256> weights(static_cast<std::size_t>(slots) * static_cast<std::size_t>(steps));
+    Lanes256* const weights = ScratchArray<Lanes256>(job.scratch, ScratchSlot::Weights, slots * steps);
     for (int p = 0; p < slots; ++p) {
         for (int half = 0; half < 2; ++half) {
             const int i = job.area.left + 2 * p + half;
@@ -354,8 +360,8 @@ void KernelAvx2(const KernelJob& job) {
         lo = std::min(lo, windowStart(p));
         hi = std::max(hi, windowStart(p) + window - 1);
     }
-    std::vector<int> offset(static_cast<std::size_t>(pairs));
-    std::vector<int> phase(static_cast<std::size_t>(pairs));
+    int* const offset = ScratchArray<int>(job.scratch, ScratchSlot::Offsets, pairs);
+    int* const phase = ScratchArray<int>(job.scratch, ScratchSlot::Phases, pairs);
     for (int p = 0; p < pairs; ++p) {
         offset[static_cast<std::size_t>(p)] = 4 * (windowStart(p) - lo);
         phase[static_cast<std::size_t>(p)] = (p % slots) * steps;
@@ -365,13 +371,14 @@ void KernelAvx2(const KernelJob& job) {
         ScalarStretchPath().kernel(job);
         return;
     }
-    const RowPlan plan{offset.data(), phase.data(), reinterpret_cast<const __m256i*>(weights.data()),
+    const RowPlan plan{offset, phase, reinterpret_cast<const __m256i*>(weights),
                        width, types, 4 * shift};
     if (narrow) {
-        std::vector<std::int32_t> paired(4 * static_cast<std::size_t>(hi - lo + 1));
+        std::int32_t* const paired =
+            ScratchArray<std::int32_t>(job.scratch, ScratchSlot::PairedSums, 4 * (hi - lo + 1));
         RunKernel(job, lo, hi, 2, NarrowColumnSumsAvx2, [&](const std::int32_t* sums, Pixel* out) {
-            PairNarrowColumnsAvx2(sums, hi - lo, paired.data());
-            row(paired.data(), plan, out);
+            PairNarrowColumnsAvx2(sums, hi - lo, paired);
+            row(paired, plan, out);
         });
     } else {
         RunKernel(job, lo, hi, 4, SplitColumnSumsAvx2,

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <numeric>
-#include <vector>
 
 namespace orvelle {
 
@@ -18,6 +17,12 @@ namespace {
 struct alignas(16) Lanes128 {
     std::int32_t lane[4];
 };
+
+// One of the drawing's working arrays (ScratchSlot); its contents are left from earlier drawings.
+template <class T>
+T* ScratchArray(StretchScratch* scratch, ScratchSlot slot, int count) {
+    return static_cast<T*>(ScratchMemory(*scratch, slot, sizeof(T) * static_cast<std::size_t>(count)));
+}
 
 __m128i SplitSums(__m128i v) {
     return _mm_or_si128(_mm_slli_epi32(_mm_srai_epi32(v, 6), 16), _mm_and_si128(v, _mm_set1_epi32(63)));
@@ -45,11 +50,11 @@ void BilinearSse2(const BilinearJob& job) {
     const int* first = job.columns->first.data() + left;
     const int* second = job.columns->second.data() + left;
     const int* weight = job.columns->weight.data() + left;
-    std::vector<Pixel> scratch(2 * static_cast<std::size_t>(width));
+    Pixel* const scratch = ScratchArray<Pixel>(job.scratch, ScratchSlot::BilinearRows, 2 * width);
     const __m128i zero = _mm_setzero_si128();
     const __m128i full = _mm_set1_epi16(256);
     RunBilinear(
-        job, scratch.data(),
+        job, scratch,
         [&](const Pixel* source, Pixel* out) {
             int i = 0;
             for (; i + 4 <= width; i += 4) {
@@ -277,7 +282,8 @@ void KernelSse2(const KernelJob& job) {
     const int types = period / std::gcd(period, 4);
     const int slots = std::min(4 * types, planned);
     const int shift = 4 * types / period;
-    std::vector<int> start(static_cast<std::size_t>(slots)), end(static_cast<std::size_t>(slots));
+    int* const start = ScratchArray<int>(job.scratch, ScratchSlot::WindowStart, slots);
+    int* const end = ScratchArray<int>(job.scratch, ScratchSlot::WindowEnd, slots);
     int window = 0;
     for (int k = 0; k < slots; ++k) {
         const int i = job.area.left + k;
@@ -296,7 +302,7 @@ void KernelSse2(const KernelJob& job) {
         for (std::size_t k = 0; k < static_cast<std::size_t>(slots); k += 2)
             start[k] = start[k + 1] = std::min(start[k], start[k + 1]);
 
-    std::vector<Lanes128> weights(static_cast<std::size_t>(slots) * static_cast<std::size_t>(steps));
+    Lanes128* const weights = ScratchArray<Lanes128>(job.scratch, ScratchSlot::Weights, slots * steps);
     for (int k = 0; k < slots; ++k) {
         const int i = job.area.left + k;
         const int offsetInWindow = first(i) - start[static_cast<std::size_t>(k)];
@@ -316,8 +322,8 @@ void KernelSse2(const KernelJob& job) {
         lo = std::min(lo, windowStart(k));
         hi = std::max(hi, windowStart(k) + window - 1);
     }
-    std::vector<int> offset(static_cast<std::size_t>(planned));
-    std::vector<int> phase(static_cast<std::size_t>(planned));
+    int* const offset = ScratchArray<int>(job.scratch, ScratchSlot::Offsets, planned);
+    int* const phase = ScratchArray<int>(job.scratch, ScratchSlot::Phases, planned);
     for (int k = 0; k < planned; ++k) {
         offset[static_cast<std::size_t>(k)] = 4 * (windowStart(k) - lo);
         phase[static_cast<std::size_t>(k)] = (k % slots) * steps;
@@ -327,13 +333,14 @@ void KernelSse2(const KernelJob& job) {
         ScalarStretchPath().kernel(job);
         return;
     }
-    const PixelPlan plan{offset.data(), phase.data(), reinterpret_cast<const __m128i*>(weights.data()),
+    const PixelPlan plan{offset, phase, reinterpret_cast<const __m128i*>(weights),
                          width, types, 4 * shift};
     if (narrow) {
-        std::vector<std::int32_t> paired(4 * static_cast<std::size_t>(hi - lo + 1));
+        std::int32_t* const paired =
+            ScratchArray<std::int32_t>(job.scratch, ScratchSlot::PairedSums, 4 * (hi - lo + 1));
         RunKernel(job, lo, hi, 2, NarrowColumnSumsSse2, [&](const std::int32_t* sums, Pixel* out) {
-            PairNarrowColumnsSse2(sums, hi - lo, paired.data());
-            row(paired.data(), plan, out);
+            PairNarrowColumnsSse2(sums, hi - lo, paired);
+            row(paired, plan, out);
         });
     } else {
         RunKernel(job, lo, hi, 4, SplitColumnSumsSse2,
