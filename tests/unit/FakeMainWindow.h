@@ -15,6 +15,7 @@ class FakeMainView : public MainView {
 public:
     // Every call, as text, in order: "SetChecked menuGrid 1" style entries.
     std::vector<std::string> calls;
+    bool record = true;  // off: calls are not kept, and the view itself allocates nothing
 
     Size outer{400, 300};
     Rect bounds = Rect::FromSize(760, 250, 400, 300);
@@ -44,55 +45,72 @@ public:
     void SetCaption(const std::string& text) override {
         if (captionFails) throw std::runtime_error("Cannot set the caption");
         caption = text;
-        calls.push_back("SetCaption " + text);
+        if (record) calls.push_back("SetCaption " + text);
     }
     Size OuterSize() const override { return outer; }
     Rect OuterBounds() const override { return bounds; }
     void SetOuterBounds(const Rect& b) override {
         bounds = b;
         outer = Size{b.Width(), b.Height()};
-        calls.push_back("SetOuterBounds");
+        if (record) calls.push_back("SetOuterBounds");
     }
     WindowState State() const override { return state; }
-    void SetMaximized() override { state = WindowState::Maximized; calls.push_back("SetMaximized"); }
+    void SetMaximized() override { state = WindowState::Maximized; if (record) calls.push_back("SetMaximized"); }
     bool IsVisible() const override { return visible; }
-    void SetTopmost(bool on) override { topmost = on; calls.push_back("SetTopmost " + std::to_string(on)); }
-    void Close() override { closed = true; calls.push_back("Close"); }
+    void SetTopmost(bool on) override { topmost = on; if (record) calls.push_back("SetTopmost " + std::to_string(on)); }
+    void Close() override { closed = true; if (record) calls.push_back("Close"); }
     void SetChecked(Command item, bool on) override {
         checked[item] = on;
-        calls.push_back("SetChecked " + std::to_string(static_cast<int>(item)) + " " + std::to_string(on));
+        if (record) calls.push_back("SetChecked " + std::to_string(static_cast<int>(item)) + " " + std::to_string(on));
     }
     void SetEnabled(Command item, bool on) override {
         enabled[item] = on;
-        calls.push_back("SetEnabled " + std::to_string(static_cast<int>(item)) + " " + std::to_string(on));
+        if (record) calls.push_back("SetEnabled " + std::to_string(static_cast<int>(item)) + " " + std::to_string(on));
     }
     void SetButtonDown(ToolButton b, bool down) override {
         buttons[b] = down;
-        calls.push_back("SetButtonDown " + std::to_string(static_cast<int>(b)) + " " + std::to_string(down));
+        if (record)
+            calls.push_back("SetButtonDown " + std::to_string(static_cast<int>(b)) + " " + std::to_string(down));
     }
     void SetControlVisible(Control c, bool on) override {
         controlVisible[c] = on;
-        calls.push_back("SetControlVisible " + std::to_string(static_cast<int>(c)) + " " + std::to_string(on));
+        if (record)
+            calls.push_back("SetControlVisible " + std::to_string(static_cast<int>(c)) + " " + std::to_string(on));
     }
     void SetControlBounds(Control c, const Rect& r) override {
         controlBounds[c] = r;
-        calls.push_back("SetControlBounds " + std::to_string(static_cast<int>(c)));
+        if (record) calls.push_back("SetControlBounds " + std::to_string(static_cast<int>(c)));
     }
-    void SetZoomPosition(int position) override { zoomPosition = position; calls.push_back("SetZoomPosition"); }
-    void SetZoomLabel(const std::string& text) override { zoomLabel = text; calls.push_back("SetZoomLabel " + text); }
-    void SetGridColorSelection(int index) override { gridColorSelection = index; calls.push_back("SetGridColorSelection"); }
-    void SetGridColorEnabled(bool on) override { gridColorEnabled = on; calls.push_back("SetGridColorEnabled"); }
-    void SetColorMenuImage(int index) override { colorMenuImage = index; calls.push_back("SetColorMenuImage"); }
+    void SetZoomPosition(int position) override {
+        zoomPosition = position;
+        if (record) calls.push_back("SetZoomPosition");
+    }
+    void SetZoomLabel(const std::string& text) override {
+        zoomLabel = text;
+        if (record) calls.push_back("SetZoomLabel " + text);
+    }
+    void SetGridColorSelection(int index) override {
+        gridColorSelection = index;
+        if (record) calls.push_back("SetGridColorSelection");
+    }
+    void SetGridColorEnabled(bool on) override {
+        gridColorEnabled = on;
+        if (record) calls.push_back("SetGridColorEnabled");
+    }
+    void SetColorMenuImage(int index) override {
+        colorMenuImage = index;
+        if (record) calls.push_back("SetColorMenuImage");
+    }
     void SetStatusText(int panel, const std::string& text) override {
         statusTexts[panel] = text;
-        calls.push_back("SetStatusText " + std::to_string(panel) + " " + text);
+        if (record) calls.push_back("SetStatusText " + std::to_string(panel) + " " + text);
     }
-    void FocusPanel() override { ++focusCount; calls.push_back("FocusPanel"); }
-    void RepaintView() override { ++repaints; calls.push_back("RepaintView"); }
+    void FocusPanel() override { ++focusCount; if (record) calls.push_back("FocusPanel"); }
+    void RepaintView() override { ++repaints; if (record) calls.push_back("RepaintView"); }
     void SetRefresher(bool on, int intervalMs) override {
         refresherEnabled = on;
         refresherIntervalMs = intervalMs;
-        calls.push_back("SetRefresher " + std::to_string(on) + " " + std::to_string(intervalMs));
+        if (record) calls.push_back("SetRefresher " + std::to_string(on) + " " + std::to_string(intervalMs));
     }
 };
 
@@ -107,6 +125,7 @@ public:
     Monitor monitor{Rect::FromSize(0, 0, 1920, 1080), Rect::FromSize(0, 0, 1920, 1040)};
     std::vector<Rect> captures;
     std::vector<bool> captureIncludedLayered;
+    bool record = true;  // off: captures are not listed, and capturing allocates nothing
 
     static Pixel PixelAt(int x, int y) {
         return 0xFF000000u | (static_cast<Pixel>(x & 255) << 16) | (static_cast<Pixel>(y & 255) << 8) |
@@ -121,8 +140,10 @@ public:
     Rect VirtualScreen() override { return virtualScreen; }
     Size PrimaryScreenSize() override { return primary; }
     bool Capture(const Rect& source, bool includeLayered, TBitmap32& into) override {
-        captures.push_back(source);
-        captureIncludedLayered.push_back(includeLayered);
+        if (record) {
+            captures.push_back(source);
+            captureIncludedLayered.push_back(includeLayered);
+        }
         if (!captureWorks) return false;
         for (int y = 0; y < into.Height(); ++y)
             for (int x = 0; x < into.Width(); ++x) into.At(x, y) = PixelAt(source.left + x, source.top + y);
