@@ -3,8 +3,8 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "engine/Image.h"
@@ -13,9 +13,9 @@
 namespace orvelle {
 
 // The paths' working arrays. The drawing keeps them from one call to the next (Stretch.cpp), so
-// that repainting the same view allocates nothing; the paths ask for them by slot and never own
-// memory themselves (a vector in a file compiled for wider instructions could lend its code to
-// other files).
+// that repainting the same view allocates nothing. The paths ask for them by slot and own no
+// containers: a container's code compiled in a file for wider instructions could be linked in
+// for every other file's use of it.
 enum class ScratchSlot {
     BilinearRows,  // two horizontally resampled rows
     KernelSums,    // the vertical sums of one destination row

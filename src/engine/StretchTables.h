@@ -1,4 +1,5 @@
-// Weight tables of the stretch filters, built once per drawing from the kernels.
+// Weight tables of the stretch filters, built from the kernels whenever the sizes or the filter
+// of the drawing change.
 //
 // Sample positions (used by every table here): destination pixel i covers [i, i + 1) and its
 // centre sits at source coordinate u(i) = (i + 0.5) * src / dst - 0.5. The tables evaluate u
