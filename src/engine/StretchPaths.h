@@ -78,7 +78,9 @@ const StretchPath* Avx2StretchPath();  // null when the build cannot generate AV
 
 // One bilinear step on all four channels at once: per channel floor((a * weightA + b * (256 -
 // weightA)) / 256). Two channels share a 32-bit word; a lane never exceeds 255 * 256.
-inline Pixel BlendPixels(Pixel a, Pixel b, int weightA) {
+// The helpers below are static: the SIMD files compile them for their own
+// instructions, and no other file may end up calling those copies.
+static inline Pixel BlendPixels(Pixel a, Pixel b, int weightA) {
     const std::uint32_t wa = static_cast<std::uint32_t>(weightA);
     const std::uint32_t wb = 256u - wa;
     const std::uint32_t rb = (((a & 0x00FF00FFu) * wa + (b & 0x00FF00FFu) * wb) >> 8) & 0x00FF00FFu;
@@ -117,7 +119,7 @@ void RunBilinear(const BilinearJob& job, Pixel* scratch, Horizontal horizontal, 
 //   also lies in 0..0xFF0000, so neither the clamp nor the bit mask can change it.
 // - split, for kernels with negative lobes: the lane holds (V & 63, V >> 6) and the weight w is
 //   given as (w, 64 * w), one pmaddwd per tap.
-inline bool NarrowSumsFit(const KernelAxis& columns, const KernelAxis& rows) {
+static inline bool NarrowSumsFit(const KernelAxis& columns, const KernelAxis& rows) {
     auto nonNegative = [](const KernelAxis& axis) {
         return std::all_of(axis.weights.begin(), axis.weights.end(), [](int w) { return w >= 0; });
     };
@@ -125,7 +127,7 @@ inline bool NarrowSumsFit(const KernelAxis& columns, const KernelAxis& rows) {
 }
 
 // Where the weights of one destination index really end: the runs are zero padded to a common length.
-inline int RunLength(const KernelAxis& axis, int i) {
+static inline int RunLength(const KernelAxis& axis, int i) {
     const int* w = axis.Weights(i);
     int length = axis.taps;
     while (length > 1 && w[length - 1] == 0) --length;
@@ -133,7 +135,7 @@ inline int RunLength(const KernelAxis& axis, int i) {
 }
 
 // Two 16-bit values in one 32-bit lane for pmaddwd; `low` pairs with the lane's low half.
-inline std::int32_t WordPair(int low, int high) {
+static inline std::int32_t WordPair(int low, int high) {
     return static_cast<std::int32_t>((static_cast<std::uint32_t>(high) << 16) |
                                      (static_cast<std::uint32_t>(low) & 0xFFFFu));
 }
