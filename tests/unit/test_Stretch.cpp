@@ -1,5 +1,7 @@
 #include "engine/Stretch.h"
 
+#include "SimdLevels.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +15,9 @@
 namespace orvelle {
 namespace {
 
+using reference::ForEachSimdLevel;
+using reference::SimdName;
+
 constexpr TStretchFilter kAllFilters[] = {TStretchFilter::sfNearest, TStretchFilter::sfDraft,
                                           TStretchFilter::sfLinear,  TStretchFilter::sfCosine,
                                           TStretchFilter::sfSpline,  TStretchFilter::sfLanczos,
@@ -21,11 +26,6 @@ constexpr TStretchFilter kAllFilters[] = {TStretchFilter::sfNearest, TStretchFil
 std::string FilterName(TStretchFilter filter) {
     const char* names[] = {"Nearest", "Draft", "Linear", "Cosine", "Spline", "Lanczos", "Mitchell"};
     return names[static_cast<int>(filter)];
-}
-
-std::string SimdName(StretchSimd level) {
-    const char* names[] = {"Scalar", "Sse2", "Avx2"};
-    return names[static_cast<int>(level)];
 }
 
 int Channel(Pixel p, int channel) { return static_cast<int>((p >> (8 * channel)) & 0xFFu); }
@@ -220,18 +220,6 @@ Picture Contents(const Canvas& canvas) {
     for (int y = 0; y < canvas.height; ++y)
         for (int x = 0; x < canvas.width; ++x) picture.At(x, y) = canvas.At(x, y);
     return picture;
-}
-
-// Runs `body` once per instruction set this machine offers, the portable one included.
-template <class Body>
-void ForEachSimdLevel(Body body) {
-    for (int level = 0; level <= static_cast<int>(BestStretchSimd()); ++level) {
-        SetStretchSimdLevel(static_cast<StretchSimd>(level));
-        ASSERT_EQ(ActiveStretchSimd(), static_cast<StretchSimd>(level));
-        SCOPED_TRACE(SimdName(ActiveStretchSimd()));
-        body();
-    }
-    SetStretchSimdLevel(BestStretchSimd());
 }
 
 // ---- Cases from the definition. ----

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "SimdLevels.h"
 #include "engine/Bitmap32.h"
 #include "engine/Stretch.h"
 
@@ -83,6 +84,8 @@ void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcep
 namespace orvelle::testing {
 namespace {
 
+using reference::ForEachSimdLevel;
+
 // The allocations `work` makes. It must not report test results: a failure message allocates.
 template <class Work>
 long AllocationsDuring(Work work) {
@@ -104,18 +107,6 @@ TBitmap32 RandomPicture(int width, int height, std::uint32_t seed) {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) picture.At(x, y) = static_cast<Pixel>(random());
     return picture;
-}
-
-// Runs `body` once per instruction set this machine offers, the portable one included.
-template <class Body>
-void ForEachSimdLevel(Body body) {
-    for (int level = 0; level <= static_cast<int>(BestStretchSimd()); ++level) {
-        SetStretchSimdLevel(static_cast<StretchSimd>(level));
-        ASSERT_EQ(ActiveStretchSimd(), static_cast<StretchSimd>(level));
-        SCOPED_TRACE(::testing::Message() << "instruction set " << level);
-        body();
-    }
-    SetStretchSimdLevel(BestStretchSimd());
 }
 
 TEST(TickAllocations, CounterSeesEveryKindOfAllocation) {
