@@ -57,14 +57,16 @@ Tooltip::~Tooltip() {
     if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
-void Tooltip::AddTool(HWND control, const std::wstring& text) {
+void Tooltip::AddTool(HWND control, const std::wstring& text) { AddControlTool(hwnd_, owner_, control, text); }
+
+void AddControlTool(HWND tips, HWND owner, HWND control, const std::wstring& text) {
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = owner_;
+    tool.hwnd = owner;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(hwnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace orvelle::win32

@@ -85,6 +85,10 @@ private:
     int height_ = 0;
 };
 
+// Shows `text` as the hint of `control` in the tooltip window `tips`; `owner`
+// is the window whose tools the tooltip tracks.
+void AddControlTool(HWND tips, HWND owner, HWND control, const std::wstring& text);
+
 // A tooltip window of its own, for controls that are not on a toolbar.
 class Tooltip {
 public:

@@ -1,5 +1,7 @@
 #include "ToolBar.h"
 
+#include "CommonControls.h"
+
 namespace orvelle::win32 {
 
 namespace {
@@ -94,14 +96,7 @@ const wchar_t* ToolBar::ButtonHint(int id) const {
 
 void ToolBar::AddControlHint(HWND control, const std::wstring& text) {
     HWND tips = reinterpret_cast<HWND>(SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0));
-    if (tips == nullptr) return;
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (tips != nullptr) AddControlTool(tips, hwnd_, control, text);
 }
 
 }  // namespace orvelle::win32
