@@ -2,9 +2,13 @@
 """Draws Orvelle's resource pictures and writes them into src/win32/res.
 
     Orvelle.ico   program icon: 16, 24, 32 and 48 px, each as 8-bit palette with AND mask and as 32-bit with alpha
-    toolbar.bmp   nine 24 x 20 toolbar images side by side, 32-bit BI_RGB, straight (non-premultiplied) alpha
-    menu.bmp      two 16 x 16 menu images side by side (ruler, English flag), 32-bit, straight alpha
-    logo.bmp      the maker's logo, 101 x 38, 32-bit, straight alpha
+    toolbar_P.bmp nine 24 x 20 toolbar images side by side, 32-bit BI_RGB, straight (non-premultiplied) alpha
+    menu_P.bmp    two 16 x 16 menu images side by side (ruler, English flag), 32-bit, straight alpha
+    logo_P.bmp    the maker's logo, 101 x 38, 32-bit, straight alpha
+
+P is the scale, 100, 125, 150 or 200 (percent): the program shows the set nearest to its window's scale, so that
+its pictures stay sharp at every display scaling. The sizes above are those of 100 %; at P each is P / 100 times
+as large, rounded to the nearest pixel (halves up).
 
 Only the Python standard library is used, so every picture is drawn here in code: shapes are filled by counting
 sub-pixel samples (supersampling), small sharp details are written as pixel art. The outputs are committed, so the
@@ -230,9 +234,18 @@ class Intersection(Shape):
 
 
 class Canvas:
-    def __init__(self, width, height):
+    """Pixels with straight alpha. Drawing calls take design units (the pixels of the 100 % picture); a canvas made
+    for another scale maps them onto its own pixels, so one drawing serves every scale: shapes are sampled afresh,
+    pixel-aligned rectangles and pixel art land on whole pixels and stay crisp."""
+
+    def __init__(self, width, height, percent=100):
         self.w, self.h = width, height
+        self.s = percent / 100.0
         self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(width * height)]
+
+    def edge(self, v):
+        """The pixel edge nearest to design coordinate v."""
+        return int(math.floor(v * self.s + 0.5))
 
     def blend(self, x, y, colour, alpha):
         if alpha <= 0.0 or not (0 <= x < self.w and 0 <= y < self.h):
@@ -248,43 +261,48 @@ class Canvas:
         """Fills shape with a colour (or a function (x, y) -> colour of the pixel centre), antialiased by ss x ss
         samples per pixel."""
         x0, y0, x1, y1 = shape.bbox()
+        s = self.s
         offsets = [(i + 0.5) / ss for i in range(ss)]
         full = ss * ss
-        for py in range(max(0, int(math.floor(y0))), min(self.h, int(math.ceil(y1)) + 1)):
-            for px in range(max(0, int(math.floor(x0))), min(self.w, int(math.ceil(x1)) + 1)):
+        for py in range(max(0, int(math.floor(y0 * s))), min(self.h, int(math.ceil(y1 * s)) + 1)):
+            for px in range(max(0, int(math.floor(x0 * s))), min(self.w, int(math.ceil(x1 * s)) + 1)):
                 hits = 0
                 for oy in offsets:
                     for ox in offsets:
-                        if shape.contains(px + ox, py + oy):
+                        if shape.contains((px + ox) / s, (py + oy) / s):
                             hits += 1
                 if hits:
-                    c = colour(px + 0.5, py + 0.5) if callable(colour) else colour
+                    c = colour((px + 0.5) / s, (py + 0.5) / s) if callable(colour) else colour
                     self.blend(px, py, c, alpha * hits / full)
+
+    def fill_pixels(self, x0, y0, x1, y1, colour, alpha=1.0):
+        """Rectangle in this canvas's own pixels, right and bottom edges excluded."""
+        for y in range(max(0, y0), min(self.h, y1)):
+            for x in range(max(0, x0), min(self.w, x1)):
+                c = colour((x + 0.5) / self.s, (y + 0.5) / self.s) if callable(colour) else colour
+                self.blend(x, y, c, alpha)
 
     def fill(self, x0, y0, x1, y1, colour, alpha=1.0):
         """Pixel-aligned rectangle, right and bottom edges excluded: no sampling needed, always crisp."""
-        for y in range(max(0, y0), min(self.h, y1)):
-            for x in range(max(0, x0), min(self.w, x1)):
-                c = colour(x + 0.5, y + 0.5) if callable(colour) else colour
-                self.blend(x, y, c, alpha)
+        self.fill_pixels(self.edge(x0), self.edge(y0), self.edge(x1), self.edge(y1), colour, alpha)
 
     def frame(self, x0, y0, x1, y1, colour, alpha=1.0):
-        """One-pixel outline just inside the rectangle."""
-        self.fill(x0, y0, x1, y0 + 1, colour, alpha)
-        self.fill(x0, y1 - 1, x1, y1, colour, alpha)
-        self.fill(x0, y0 + 1, x0 + 1, y1 - 1, colour, alpha)
-        self.fill(x1 - 1, y0 + 1, x1, y1 - 1, colour, alpha)
+        """An outline just inside the rectangle, one design pixel thick, as many whole pixels as the scale gives."""
+        t = max(1, int(self.s + 0.5))
+        l, tp, r, b = self.edge(x0), self.edge(y0), self.edge(x1), self.edge(y1)
+        self.fill_pixels(l, tp, r, tp + t, colour, alpha)
+        self.fill_pixels(l, b - t, r, b, colour, alpha)
+        self.fill_pixels(l, tp + t, l + t, b - t, colour, alpha)
+        self.fill_pixels(r - t, tp + t, r, b - t, colour, alpha)
 
     def art(self, x0, y0, rows, colours):
-        """Pixel art: one character per pixel, '.' and ' ' leave the pixel alone."""
+        """Pixel art: one character per design pixel, '.' and ' ' leave the pixel alone."""
         for j, row in enumerate(rows):
             for i, ch in enumerate(row):
                 if ch in colours:
                     c = colours[ch]
-                    if len(c) == 4:
-                        self.blend(x0 + i, y0 + j, c[:3], c[3])
-                    else:
-                        self.blend(x0 + i, y0 + j, c, 1.0)
+                    colour, alpha = (c[:3], c[3]) if len(c) == 4 else (c, 1.0)
+                    self.fill(x0 + i, y0 + j, x0 + i + 1, y0 + j + 1, colour, alpha)
 
     def draw(self, other, x0, y0):
         for y in range(other.h):
@@ -481,6 +499,10 @@ def menu_flag(c):
 
 
 MENU = [menu_ruler, menu_flag]
+MENU_SIZE = 16
+
+# The scales every toolbar, menu and logo picture is drawn at; the program picks the nearest to its window's.
+PERCENTS = (100, 125, 150, 200)
 
 # ----------------------------------------------------------------------------------------------------------------
 # Program icon
@@ -607,8 +629,8 @@ class Letters:
         return Union(*parts), x - spacing
 
 
-def logo(s=3, xh=11, cap=15, w=10, spacing=2, textX=30, base=25, markY=7):
-    c = Canvas(LOGO_W, LOGO_H)
+def logo(percent=100, s=3, xh=11, cap=15, w=10, spacing=2, textX=30, base=25, markY=7):
+    c = Canvas(scaled(LOGO_W, percent), scaled(LOGO_H, percent), percent)
     # Mark: a badge with a V of pixel blocks, the last one picked out as on the program icon.
     badge = RoundRect(1, markY, 26, markY + 25, 5.0)
     c.paint(badge, linear(BLUE, BLUE_DARK, 0, markY, 0, markY + 25))
@@ -803,9 +825,11 @@ def toolbar_row(toolbar, logoImg):
     return row
 
 
-def preview(path, icons, toolbar, menu, logoImg, scale):
+def preview(path, icons, toolbars, menus, logos, scale):
     """Every picture enlarged and at its own size on a light grey sheet; the icons also as their 256-colour form and
-    over a dark backdrop (to show fringes), and the toolbar row as the window shows it."""
+    over a dark backdrop (to show fringes), the toolbar row as the window shows it, and the other scales at their
+    own size."""
+    toolbar, menu, logoImg = toolbars[100], menus[100], logos[100]
     items = []          # (canvas, x, y, enlargement)
     dark = []           # backdrop rectangles
     x, y = 8, 8
@@ -834,6 +858,12 @@ def preview(path, icons, toolbar, menu, logoImg, scale):
     items.append((row, 8, y, 1))
     items.append((row, 8, y + row.h + 8, 2))
     y += row.h * 3 + 16
+    for p in PERCENTS[1:]:
+        x = 8
+        for img in (toolbars[p], menus[p], logos[p]):
+            items.append((img, x, y, 1))
+            x += img.w + 16
+        y += max(toolbars[p].h, logos[p].h) + 12
 
     width = max(ix + img.w * sc for img, ix, _, sc in items) + 8
     sheet = Canvas(width, y)
@@ -856,8 +886,13 @@ def preview(path, icons, toolbar, menu, logoImg, scale):
 # ----------------------------------------------------------------------------------------------------------------
 
 
-def render(draw, w, h):
-    c = Canvas(w, h)
+def scaled(size, percent):
+    """The pixel size of a picture designed `size` pixels long, drawn at `percent`; the program rounds alike."""
+    return (size * percent + 50) // 100
+
+
+def render(draw, w, h, percent=100):
+    c = Canvas(scaled(w, percent), scaled(h, percent), percent)
     draw(c)
     return c
 
@@ -871,22 +906,21 @@ def main(argv):
     args = parser.parse_args(argv)
 
     icons = [icon(s) for s in ICON_SIZES]
-    toolbar = strip([render(d, TB_W, TB_H) for d in TOOLBAR])
-    menu = strip([render(d, 16, 16) for d in MENU])
-    logoImg = logo()
+    toolbars = {p: strip([render(d, TB_W, TB_H, p) for d in TOOLBAR]) for p in PERCENTS}
+    menus = {p: strip([render(d, MENU_SIZE, MENU_SIZE, p) for d in MENU]) for p in PERCENTS}
+    logos = {p: logo(p) for p in PERCENTS}
 
     os.makedirs(args.out, exist_ok=True)
-    outputs = {
-        'Orvelle.ico': ico(icons),
-        'toolbar.bmp': bmp32(toolbar),
-        'menu.bmp': bmp32(menu),
-        'logo.bmp': bmp32(logoImg),
-    }
+    outputs = {'Orvelle.ico': ico(icons)}
+    for p in PERCENTS:
+        outputs[f'toolbar_{p}.bmp'] = bmp32(toolbars[p])
+        outputs[f'menu_{p}.bmp'] = bmp32(menus[p])
+        outputs[f'logo_{p}.bmp'] = bmp32(logos[p])
     for name, data in outputs.items():
         with open(os.path.join(args.out, name), 'wb') as f:
             f.write(data)
     if args.preview:
-        preview(args.preview, icons, toolbar, menu, logoImg, args.scale)
+        preview(args.preview, icons, toolbars, menus, logos, args.scale)
     return 0
 
 

@@ -1,40 +1,49 @@
-// Identifiers of the main window's commands and controls, shared by the
-// window logic and the front-end that shows them.
+// Identifiers of the main window's commands, controls, hints and timers,
+// shared by the window logic and the front-end that shows them.
 #pragma once
 
 namespace orvelle {
 
-// One value per menu item. The front-end uses (value + kCommandIdBase) as the
-// Windows command identifier, so the numbers must stay stable and dense.
+// One value per menu item, separators included. The front-end uses
+// (value + kCommandIdBase) as the Windows command identifier. Items made
+// while the program runs (one per language file found, for instance) take
+// the values from Command::Count on; see MenuModel.
 enum class Command {
     None = 0,
     // File
-    menuFile, menuFreeze, menuCopy, menuSaveAs, menuRuler, menuExit,
+    menuFile, menuFreeze, menuCopy, menuSaveAs, N1, menuRuler, N8, menuExit,
     // Magnification
     menuMagnification, menuPrecise, menuSmooth, menuSmoothingType,
-    menuSimple, menuLinear, menuCosine, menuBicubic, menuLanczos, menuMitchell,
+    menuSimple, menuLinear, menuCosine, menuBicubic, menuLanczos, menuMitchell, N7,
     menuLevel, menu2X, menu4X, menu6X, menu8X, menu10X, menu12X, menu16X, menu24X, menu32X,
     menuRefresh, menu20ms, menu40ms, menu01s, menu02s, menu05s, menu1s,
     menuOwn,
     // Grid
-    menuGrid, menuShowCursor, menuShowGrid, menuRastered, menuColor,
+    menuGrid, menuShowCursor, menuShowGrid, N2, menuRastered, menuColor,
     menuColorItem0, menuColorItem15 = menuColorItem0 + 15,
     // Options
-    menuOptions, menuOnTop, menuSnap, menuToolbar, menuStatusbar, menuLanguage, menuEN, menuMore,
+    menuOptions, menuOnTop, menuSnap, N3, menuToolbar, menuStatusbar, N4,
+    menuLanguage, menuEN, N6, menuMore,
     menuAutostart, menuSave,
     // Help
-    menuHelp, menuShowHelp, menuBrowse, menuStartupCheck, menuCheckNow, menuKvOnline, menuKvMirror, MenuVantrel,
+    menuHelp, menuShowHelp, menuBrowse, menuStartupCheck, menuCheckNow, N5, menuKvOnline, menuKvMirror, MenuVantrel,
     menuSupport, menuQuestion, menuComment, menuBug, menuAbout,
     Count
 };
 
 constexpr int kCommandCount = static_cast<int>(Command::Count);
 constexpr int kCommandIdBase = 1000;
+// Room for the items made at run time; their Windows identifiers stay below
+// those of the system's own commands.
+constexpr int kMaxRuntimeCommands = 1000;
 
 constexpr Command ColorItem(int index) { return static_cast<Command>(static_cast<int>(Command::menuColorItem0) + index); }
 constexpr int ColorItemIndex(Command c) { return static_cast<int>(c) - static_cast<int>(Command::menuColorItem0); }
 constexpr bool IsColorItem(Command c) {
     return c >= Command::menuColorItem0 && c <= Command::menuColorItem15;
+}
+constexpr bool IsRuntimeCommand(Command c) {
+    return static_cast<int>(c) >= kCommandCount && static_cast<int>(c) < kCommandCount + kMaxRuntimeCommands;
 }
 
 // The buttons of the two toolbars.
@@ -42,5 +51,14 @@ enum class ToolButton { tbPrecise, tbSmooth, tbCursor, tbGrid, tbRastered, tbOnT
 
 // Controls whose place or visibility the layout logic decides.
 enum class Control { ToolBar1, ToolBar2, Separator2, imgLogo, Panel1, imgZoom, StatusBar1, Count };
+
+// Everything of the main window that shows a hint when the pointer rests on it.
+enum class HintTarget {
+    tbPrecise, tbSmooth, tbZoom, labelZoom, tbCursor, tbGrid, tbRastered, cbGrid, tbOnTop, tbRuler, tbHelp, imgLogo,
+    Count
+};
+
+// The main window's timers, started and stopped by name.
+enum class Timer { Refresher, Count };
 
 }  // namespace orvelle

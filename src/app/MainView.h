@@ -1,11 +1,14 @@
 // What the main window's logic asks of the real window. The front-end
 // implements it with Win32 controls; tests hand the logic a recording fake.
-// Every call describes a change: the logic never repeats a value it already set.
+// Every call describes a change: the logic never repeats a value it already
+// set. Sizes and places are physical pixels; texts are UTF-8.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "app/Commands.h"
+#include "app/MenuTree.h"
 #include "engine/Image.h"
 
 namespace orvelle {
@@ -16,40 +19,59 @@ class MainView {
 public:
     virtual ~MainView() = default;
 
-    // The window itself. Texts are UTF-8.
+    // The window itself.
     virtual void SetCaption(const std::string& caption) = 0;
-    virtual Size OuterSize() const = 0;
+    // The DPI of the monitor the window is on, as the system reports it.
+    virtual int Dpi() const = 0;
+    // Fonts, pictures and the insides of the toolbars for `dpi`; the logic
+    // places the controls afterwards.
+    virtual void SetScale(int dpi) = 0;
+    virtual Size OuterSize() const = 0;   // of the restored window while it is minimised
+    virtual Size ClientSize() const = 0;  // likewise
     virtual Rect OuterBounds() const = 0;  // normal (restored) bounds in screen pixels
-    virtual void SetOuterBounds(const Rect& bounds) = 0;  // the window enforces its minimum size
+    // The system keeps the size within the minimum, as for a drag of the frame.
+    virtual void SetOuterBounds(const Rect& bounds) = 0;
+    virtual void SetClientSize(Size size) = 0;  // keeps the window's place
+    virtual void SetMinimumSize(Size outer) = 0;
     virtual WindowState State() const = 0;
     virtual void SetMaximized() = 0;
     virtual bool IsVisible() const = 0;
     virtual void SetTopmost(bool topmost) = 0;
     virtual void Close() = 0;
 
-    // Menu items and toolbar buttons.
+    // The menu. An item goes before `before` in its submenu, or at its end for Command::None.
+    virtual void InsertMenuItem(const MenuItem& item, Command before) = 0;
+    virtual void SetMenuCaption(Command item, const std::string& caption) = 0;
     virtual void SetChecked(Command item, bool checked) = 0;
     virtual void SetEnabled(Command item, bool enabled) = 0;
-    virtual void SetButtonDown(ToolButton button, bool down) = 0;
+    virtual void SetMenuImage(Command item, const MenuImage& image) = 0;
 
-    // Layout.
+    // Toolbar buttons and hints.
+    virtual void SetButtonDown(ToolButton button, bool down) = 0;
+    virtual void SetHint(HintTarget target, const std::string& text) = 0;
+
+    // Layout, in the parent's client pixels.
     virtual void SetControlVisible(Control control, bool visible) = 0;
-    virtual void SetControlBounds(Control control, const Rect& bounds) = 0;  // in the parent's client pixels
+    virtual void SetControlBounds(Control control, const Rect& bounds) = 0;
 
     // Toolbar controls.
     virtual void SetZoomPosition(int position) = 0;  // moves the thumb without reporting a change back
     virtual void SetZoomLabel(const std::string& text) = 0;
     virtual void SetGridColorSelection(int colorIndex) = 0;
-    // Enables the colour box and the colour submenu; a disabled box shows its text greyed.
+    // A disabled colour box shows its text greyed.
     virtual void SetGridColorEnabled(bool enabled) = 0;
-    virtual void SetColorMenuImage(int colorIndex) = 0;  // the swatch shown on the colour submenu
 
+    // The status bar's panels from left to right, and their texts.
+    virtual void SetStatusPanels(std::span<const int> widths) = 0;
     virtual void SetStatusText(int panel, const std::string& text) = 0;
 
     virtual void FocusPanel() = 0;
     // Paints the view now (not merely invalidates it).
     virtual void RepaintView() = 0;
-    virtual void SetRefresher(bool enabled, int intervalMs) = 0;
+
+    // A timer that is started again takes the new interval.
+    virtual void StartTimer(Timer timer, int intervalMs) = 0;
+    virtual void StopTimer(Timer timer) = 0;
 };
 
 }  // namespace orvelle

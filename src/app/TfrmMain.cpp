@@ -1,34 +1,104 @@
 #include "app/TfrmMain.h"
 
 #include <exception>
+#include <iterator>
 
-#include "app/MenuTree.h"
+#include "app/Dpi.h"
+#include "app/MainLayout.h"
+#include "app/MainWindowDesign.h"
+#include "engine/StandardColors.h"
 
 namespace orvelle {
 
-TfrmMain::TfrmMain(MainView& view, Services services) : view_(view), services_(std::move(services)) {
-    // The window's designed state, as the front-end creates it.
-    enabled_.fill(true);
-    checked_[Index(Command::menu10X)] = true;
-    auto place = [this](Control c, Rect bounds) { controls_[static_cast<std::size_t>(c)] = ControlState{true, bounds}; };
-    place(Control::ToolBar1, Rect::FromSize(4, 4, 273, 26));
-    place(Control::ToolBar2, Rect::FromSize(277, 4, 304, 26));
-    place(Control::Separator2, Rect::FromSize(265, 0, 8, 26));
-    place(Control::imgLogo, Rect::FromSize(592, -1, 101, 38));
-    place(Control::Panel1, Rect::FromSize(kPanelLeft, 34, 289, 185));
-    place(Control::imgZoom, Rect::FromSize(kPanelBevel, kPanelBevel, 285, 181));
-    place(Control::StatusBar1, Rect{});
-}
+TfrmMain::TfrmMain(MainView& view, Services services)
+    : view_(view), services_(std::move(services)), menu_(view) {}
 
 void TfrmMain::FormCreate() {
     try {
+        ShowDesignedState();
         view_.SetCaption(std::string(ProductName) + " " + ProgramVersion);
-        view_.SetRefresher(true, refreshIntervalMs_);
-        refresherEnabled_ = true;
+        BuildColorMenu();
         ReadSettings();
     } catch (const std::exception& e) {
         // The rest of start-up is skipped; the window still opens.
         services_.dialogs.ShowError(e.what());
+    }
+}
+
+// Every value the window starts with, sent once as a whole, so that the
+// window shows exactly the state this class holds; from here on only
+// changes are sent.
+void TfrmMain::ShowDesignedState() {
+    namespace d = design;
+    dpi_ = view_.Dpi();
+    view_.SetScale(dpi_);
+
+    for (const MenuEntry& entry : MainMenuEntries()) {
+        MenuItem item;
+        item.id = entry.id;
+        item.parent = entry.parent;
+        item.kind = entry.kind;
+        item.shortcut = entry.shortcut;
+        const char* caption = entry.fixedCaption != nullptr ? entry.fixedCaption : EnglishMenuCaption(entry.id);
+        item.caption = caption != nullptr ? caption : "";
+        if (entry.picture >= 0) item.image = MenuImage::Picture(entry.picture);
+        item.checked = entry.id == Command::menu10X;
+        menu_.Insert(item);
+    }
+    for (const CaptionRow& row : MainWindowCaptions()) {
+        if (row.target.kind != CaptionTarget::Kind::Hint) continue;
+        auto& hint = hints_[static_cast<std::size_t>(row.target.hint)];
+        hint = CaptionText(row, EnglishText);
+        view_.SetHint(row.target.hint, hint);
+    }
+    for (std::size_t b = 0; b < buttonDown_.size(); ++b) view_.SetButtonDown(static_cast<ToolButton>(b), false);
+
+    const Rect client{0, 0, ScaleToDpi(d::kClientArea.width, dpi_), ScaleToDpi(d::kClientArea.height, dpi_)};
+    const Rect logo = ScaleToDpi(d::kLogo, dpi_);
+    const Size logoPicture = ScalePicture(Size{d::kLogo.Width(), d::kLogo.Height()}, PictureScalePercent(dpi_));
+    const Rect panel = ScaleToDpi(d::kPanel1, dpi_);
+    const int bevel = ScaleToDpi(d::kPanelBevel, dpi_);
+    const int statusBarHeight = ScaleToDpi(d::kStatusBarHeight, dpi_);
+    auto place = [this](Control c, Rect bounds) {
+        controls_[static_cast<std::size_t>(c)] = ControlState{true, bounds};
+        view_.SetControlVisible(c, true);
+        if (c != Control::Separator2) view_.SetControlBounds(c, bounds);
+    };
+    place(Control::ToolBar1, ScaleToDpi(d::kToolBar1, dpi_));
+    place(Control::ToolBar2, ScaleToDpi(d::kToolBar2, dpi_));
+    place(Control::Separator2, Rect{});
+    place(Control::imgLogo, Rect::FromSize(logo.left, logo.top, logoPicture.width, logoPicture.height));
+    place(Control::Panel1, panel);
+    place(Control::imgZoom, Rect{bevel, bevel, panel.Width() - bevel, panel.Height() - bevel});
+    place(Control::StatusBar1, Rect{0, client.bottom - statusBarHeight, client.right, client.bottom});
+    panelTop_ = panel.top;
+
+    view_.SetZoomPosition(zoom_);
+    zoomLabel_ = std::to_string(zoom_) + " X";
+    view_.SetZoomLabel(zoomLabel_);
+    view_.SetGridColorSelection(gridColorIndex_);
+    view_.SetGridColorEnabled(gridColorEnabled_);
+    statusPanels_.clear();
+    SetStatusPanels();
+    minimumSize_ = MinimumOuterSize(dpi_);
+    view_.SetMinimumSize(minimumSize_);
+    view_.SetClientSize(Size{client.Width(), client.Height()});
+    StartTimer(Timer::Refresher, refreshIntervalMs_);
+}
+
+// Sixteen items, one per colour of the colour box and in its order, in two
+// columns of eight.
+void TfrmMain::BuildColorMenu() {
+    menu_.SetImage(Command::menuColor, MenuImage::Swatch(kStandardColors[0].value));
+    for (const StandardColor& color : kStandardColors) {
+        MenuItem item;
+        item.id = ColorItem(color.index);
+        item.parent = Command::menuColor;
+        item.kind = MenuKind::Check;
+        item.caption = std::string(color.name);
+        item.image = MenuImage::Swatch(color.value);
+        item.newColumn = color.index == kStandardColorCount / 2;
+        menu_.Insert(item);
     }
 }
 
@@ -45,10 +115,7 @@ void TfrmMain::RunShutdown() {
     // destruction must not write the settings a second time.
     if (shutDown_) return;
     shutDown_ = true;
-    if (refresherEnabled_) {
-        refresherEnabled_ = false;
-        view_.SetRefresher(false, refreshIntervalMs_);
-    }
+    StopTimer(Timer::Refresher);
     try {
         WriteSettings();
     } catch (const std::exception& e) {
@@ -56,16 +123,24 @@ void TfrmMain::RunShutdown() {
     }
 }
 
-void TfrmMain::SetChecked(Command item, bool checked) {
-    if (checked_[Index(item)] == checked) return;
-    checked_[Index(item)] = checked;
-    view_.SetChecked(item, checked);
+void TfrmMain::OnTimer(Timer timer) {
+    switch (timer) {
+        case Timer::Refresher:
+            RefresherTimer();
+            break;
+        case Timer::Count:
+            break;
+    }
 }
 
-void TfrmMain::SetEnabled(Command item, bool enabled) {
-    if (enabled_[Index(item)] == enabled) return;
-    enabled_[Index(item)] = enabled;
-    view_.SetEnabled(item, enabled);
+void TfrmMain::SetLanguage() {
+    for (const CaptionRow& row : MainWindowCaptions()) {
+        const std::string text = CaptionText(row, texts_);
+        if (row.target.kind == CaptionTarget::Kind::MenuCaption)
+            menu_.SetCaption(row.target.item, text);
+        else
+            SetHint(row.target.hint, text);
+    }
 }
 
 void TfrmMain::SetButtonDown(ToolButton button, bool down) {
@@ -73,6 +148,13 @@ void TfrmMain::SetButtonDown(ToolButton button, bool down) {
     if (state == down) return;
     state = down;
     view_.SetButtonDown(button, down);
+}
+
+void TfrmMain::SetHint(HintTarget target, const std::string& text) {
+    auto& hint = hints_[static_cast<std::size_t>(target)];
+    if (hint == text) return;
+    hint = text;
+    view_.SetHint(target, text);
 }
 
 void TfrmMain::SetControlVisible(Control control, bool visible) {
@@ -89,6 +171,20 @@ void TfrmMain::SetControlBounds(Control control, const Rect& bounds) {
     view_.SetControlBounds(control, bounds);
 }
 
+void TfrmMain::SetMinimumSize(Size size) {
+    if (size == minimumSize_) return;
+    minimumSize_ = size;
+    view_.SetMinimumSize(size);
+}
+
+void TfrmMain::SetStatusPanels() {
+    std::vector<int> widths;
+    for (int designed : design::kStatusPanelWidths) widths.push_back(ScaleToDpi(designed, dpi_));
+    if (widths == statusPanels_) return;
+    statusPanels_ = std::move(widths);
+    view_.SetStatusPanels(statusPanels_);
+}
+
 void TfrmMain::SetStatusText(int panel, const std::string& text) {
     auto& state = statusTexts_[static_cast<std::size_t>(panel)];
     if (state == text) return;
@@ -96,13 +192,18 @@ void TfrmMain::SetStatusText(int panel, const std::string& text) {
     view_.SetStatusText(panel, text);
 }
 
-void TfrmMain::CheckRadio(Command item) {
-    Command parent = Command::None;
-    for (const MenuEntry& entry : MainMenuEntries())
-        if (entry.id == item) parent = entry.parent;
-    for (const MenuEntry& entry : MainMenuEntries())
-        if (entry.kind == MenuKind::Radio && entry.parent == parent && entry.id != item) SetChecked(entry.id, false);
-    SetChecked(item, true);
+void TfrmMain::StartTimer(Timer timer, int intervalMs) {
+    auto& interval = timerIntervals_[static_cast<std::size_t>(timer)];
+    if (interval == intervalMs) return;
+    interval = intervalMs;
+    view_.StartTimer(timer, intervalMs);
+}
+
+void TfrmMain::StopTimer(Timer timer) {
+    auto& interval = timerIntervals_[static_cast<std::size_t>(timer)];
+    if (interval == 0) return;
+    interval = 0;
+    view_.StopTimer(timer);
 }
 
 }  // namespace orvelle

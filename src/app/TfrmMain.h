@@ -1,15 +1,20 @@
 // TfrmMain: the main window's logic. It owns the window's state (check marks,
-// button states, layout, zoom, the capture buffer and the overlay layers) and
-// runs every handler; the real window only forwards events here and shows
-// what this class tells its MainView.
+// button states, hints, layout, zoom, the capture buffer and the overlay
+// layers) and runs every handler; the real window only forwards events here
+// and shows what this class tells its MainView. Subsystems of their own (the
+// menu's state, and those still to come) are components that it owns and
+// routes events to.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "app/CaptionTable.h"
 #include "app/Commands.h"
 #include "app/MainView.h"
+#include "app/MenuModel.h"
 #include "app/Services.h"
 #include "engine/Bitmap32.h"
 #include "engine/GridLayer.h"
@@ -39,11 +44,16 @@ public:
 
     // Events forwarded by the window.
     void Execute(Command command);
-    void ToolButtonClick(ToolButton button);
+    // A toolbar button was clicked; `down` is the state it has put itself in.
+    void ToolButtonClick(ToolButton button, bool down);
     void ZoomTrackChanged(int position);  // the user moved tbZoom
     void cbGridChange(int colorIndex);
+    void imgLogoClick();
+    void imgLogoDblClick();
     void FormResize();
-    void RefresherTimer();
+    // WM_DPICHANGED: the window now has `dpi`, and the system suggests `suggested` as its bounds.
+    void FormDpiChanged(int dpi, const Rect& suggested);
+    void OnTimer(Timer timer);
     // WM_WINDOWPOSCHANGING: the position the window will take instead of `proposed`.
     Point AdjustWindowPosition(Point proposed, Size windowSize);
     // Paints the part `area` of the view; `target` is the whole view.
@@ -54,16 +64,26 @@ public:
     void SetZoomBitmapSize();
     void SetSmoothing();
     void DrawGrid();
+    void RefresherTimer();
+    void SetLanguage();
 
     // State, as the menu's check marks and the controls hold it.
-    bool Checked(Command item) const { return checked_[Index(item)]; }
-    bool Enabled(Command item) const { return enabled_[Index(item)]; }
+    const MenuModel& Menu() const { return menu_; }
+    bool Checked(Command item) const { return menu_.Checked(item); }
+    bool Enabled(Command item) const { return menu_.Enabled(item); }
     bool ButtonDown(ToolButton b) const { return buttonDown_[static_cast<std::size_t>(b)]; }
+    const std::string& Hint(HintTarget t) const { return hints_[static_cast<std::size_t>(t)]; }
     bool ControlVisible(Control c) const { return controls_[static_cast<std::size_t>(c)].visible; }
     const Rect& ControlBounds(Control c) const { return controls_[static_cast<std::size_t>(c)].bounds; }
+    int Dpi() const { return dpi_; }
+    Size MinimumSize() const { return minimumSize_; }
     int Zoom() const { return zoom_; }
+    const std::string& ZoomLabel() const { return zoomLabel_; }
     int RefreshIntervalMs() const { return refreshIntervalMs_; }
+    int TimerInterval(Timer t) const { return timerIntervals_[static_cast<std::size_t>(t)]; }  // 0: stopped
     int GridColorIndex() const { return gridColorIndex_; }
+    bool GridColorEnabled() const { return gridColorEnabled_; }
+    const std::vector<int>& StatusPanels() const { return statusPanels_; }
     const std::string& StatusText(int panel) const { return statusTexts_[static_cast<std::size_t>(panel)]; }
     const TBitmap32& CaptureBuffer() const { return capture_; }
     const GridLayer& Grid() const { return grid_; }
@@ -77,16 +97,22 @@ private:
         bool visible = true;
         Rect bounds;
     };
-    static std::size_t Index(Command c) { return static_cast<std::size_t>(c); }
+
+    // Start-up.
+    void ShowDesignedState();
+    void BuildColorMenu();
 
     // Setters that tell the view only what changed.
-    void SetChecked(Command item, bool checked);
-    void SetEnabled(Command item, bool enabled);
+    void SetChecked(Command item, bool checked) { menu_.SetChecked(item, checked); }
     void SetButtonDown(ToolButton button, bool down);
+    void SetHint(HintTarget target, const std::string& text);
     void SetControlVisible(Control control, bool visible);
     void SetControlBounds(Control control, const Rect& bounds);
+    void SetMinimumSize(Size size);
+    void SetStatusPanels();
     void SetStatusText(int panel, const std::string& text);
-    void CheckRadio(Command item);  // clears the other items of its radio group
+    void StartTimer(Timer timer, int intervalMs);
+    void StopTimer(Timer timer);
 
     // Commands.
     void ToggleWithMirror(Command item, ToolButton twin);
@@ -94,11 +120,15 @@ private:
     void menuSmoothClick();
     void SetZoomPosition(int position);
     void SetRefreshInterval(Command item, int intervalMs);
+    void menuShowGridClick();
     void menuRasteredClick();
     void menuColorItemClick(int colorIndex);
     void SelectGridColor(int colorIndex);
     void menuOnTopClick();
     void menuAutostartClick();
+    void menuAnyLangClick(Command item);
+    // The grid after a change of its own, shown at once rather than at the next tick.
+    void RedrawGrid();
 
     // Settings file.
     void ReadSettings();
@@ -109,20 +139,29 @@ private:
 
     MainView& view_;
     Services services_;
+    MenuModel menu_;
+    TextLookup texts_ = EnglishText;
 
-    std::array<bool, kCommandCount> checked_{};
-    std::array<bool, kCommandCount> enabled_{};
     std::array<bool, static_cast<std::size_t>(ToolButton::Count)> buttonDown_{};
+    std::array<std::string, static_cast<std::size_t>(HintTarget::Count)> hints_{};
     std::array<ControlState, static_cast<std::size_t>(Control::Count)> controls_{};
+    std::array<int, static_cast<std::size_t>(Timer::Count)> timerIntervals_{};
     std::array<std::string, kStatusPanelCount> statusTexts_{};
+    std::vector<int> statusPanels_;
 
+    int dpi_ = 96;
+    Size minimumSize_;
+    int panelTop_ = 0;
     int zoom_ = kDesignedZoom;
+    std::string zoomLabel_;
     int refreshIntervalMs_ = kDesignedRefreshMs;
     int gridColorIndex_ = 0;
-    int colorMenuImage_ = -1;
+    bool gridColorEnabled_ = true;
     std::string currentLanguage_ = "EN";
     bool settingsRead_ = false;
-    bool refresherEnabled_ = false;
+    // While the stored bounds are applied, a change of monitor must not swap
+    // them for the system's suggestion: they are already the right physical size.
+    bool placingWindow_ = false;
 
     TBitmap32 capture_;
     GridLayer grid_;      // drawn when something it shows changes, never per tick

@@ -21,6 +21,8 @@ constexpr struct {
 }  // namespace
 
 void TfrmMain::Execute(Command command) {
+    // Items made at run time belong to the component that made them.
+    if (menu_.ClickRuntimeItem(command)) return;
     if (IsColorItem(command)) return menuColorItemClick(ColorItemIndex(command));
     for (const CommandValue& level : kLevelItems)
         if (level.item == command) return SetZoomPosition(level.value);
@@ -28,7 +30,7 @@ void TfrmMain::Execute(Command command) {
         if (refresh.item == command) return SetRefreshInterval(refresh.item, refresh.value);
     for (const auto& smoothing : kSmoothingItems)
         if (smoothing.item == command) {
-            CheckRadio(command);
+            menu_.CheckRadio(command);
             return SetSmoothing();
         }
 
@@ -46,8 +48,7 @@ void TfrmMain::Execute(Command command) {
             ToggleWithMirror(command, ToolButton::tbCursor);
             break;
         case Command::menuShowGrid:
-            ToggleWithMirror(command, ToolButton::tbGrid);
-            DrawGrid();
+            menuShowGridClick();
             break;
         case Command::menuRastered:
             menuRasteredClick();
@@ -63,6 +64,9 @@ void TfrmMain::Execute(Command command) {
         case Command::menuAutostart:
             menuAutostartClick();
             break;
+        case Command::menuEN:
+            menuAnyLangClick(command);
+            break;
         case Command::menuFreeze:
         case Command::menuOwn:
         case Command::menuSnap:
@@ -76,33 +80,30 @@ void TfrmMain::Execute(Command command) {
     }
 }
 
-void TfrmMain::ToolButtonClick(ToolButton button) {
-    auto& down = buttonDown_[static_cast<std::size_t>(button)];
+void TfrmMain::ToolButtonClick(ToolButton button, bool down) {
+    // The button has changed its own state before it reports the click; the
+    // command then sets it from the menu's check mark, so both always agree.
+    buttonDown_[static_cast<std::size_t>(button)] = down;
     switch (button) {
         case ToolButton::tbPrecise:
         case ToolButton::tbSmooth: {
-            // A grouped button goes down by itself and releases its partner.
+            // Grouped buttons: the other one has released itself.
             const bool precise = button == ToolButton::tbPrecise;
-            buttonDown_[static_cast<std::size_t>(ToolButton::tbPrecise)] = precise;
-            buttonDown_[static_cast<std::size_t>(ToolButton::tbSmooth)] = !precise;
-            CheckRadio(precise ? Command::menuPrecise : Command::menuSmooth);
+            buttonDown_[static_cast<std::size_t>(precise ? ToolButton::tbSmooth : ToolButton::tbPrecise)] = !down;
+            menu_.CheckRadio(precise ? Command::menuPrecise : Command::menuSmooth);
             SetSmoothing();
             break;
         }
         case ToolButton::tbCursor:
-            down = !down;  // a toggle button has flipped itself before the command runs
             Execute(Command::menuShowCursor);
             break;
         case ToolButton::tbGrid:
-            down = !down;
             Execute(Command::menuShowGrid);
             break;
         case ToolButton::tbRastered:
-            down = !down;
             Execute(Command::menuRastered);
             break;
         case ToolButton::tbOnTop:
-            down = !down;
             Execute(Command::menuOnTop);
             break;
         case ToolButton::tbRuler:
@@ -116,20 +117,24 @@ void TfrmMain::ToolButtonClick(ToolButton button) {
     }
 }
 
+void TfrmMain::imgLogoClick() { Execute(Command::menuKvOnline); }
+
+void TfrmMain::imgLogoDblClick() { Execute(Command::menuKvOnline); }
+
 void TfrmMain::ToggleWithMirror(Command item, ToolButton twin) {
     SetChecked(item, !Checked(item));
     SetButtonDown(twin, Checked(item));
 }
 
 void TfrmMain::menuPreciseClick() {
-    CheckRadio(Command::menuPrecise);
+    menu_.CheckRadio(Command::menuPrecise);
     SetButtonDown(ToolButton::tbPrecise, true);
     SetButtonDown(ToolButton::tbSmooth, false);
     SetSmoothing();
 }
 
 void TfrmMain::menuSmoothClick() {
-    CheckRadio(Command::menuSmooth);
+    menu_.CheckRadio(Command::menuSmooth);
     SetButtonDown(ToolButton::tbSmooth, true);
     SetButtonDown(ToolButton::tbPrecise, false);
     SetSmoothing();
@@ -151,32 +156,38 @@ void TfrmMain::SetSmoothing() {
 }
 
 void TfrmMain::SetRefreshInterval(Command item, int intervalMs) {
-    CheckRadio(item);
-    if (intervalMs == refreshIntervalMs_) return;
+    menu_.CheckRadio(item);
     refreshIntervalMs_ = intervalMs;
-    if (refresherEnabled_) view_.SetRefresher(true, intervalMs);
+    if (TimerInterval(Timer::Refresher) != 0) StartTimer(Timer::Refresher, intervalMs);
+}
+
+void TfrmMain::menuShowGridClick() {
+    ToggleWithMirror(Command::menuShowGrid, ToolButton::tbGrid);
+    RedrawGrid();
 }
 
 void TfrmMain::menuRasteredClick() {
     ToggleWithMirror(Command::menuRastered, ToolButton::tbRastered);
     const bool colorChoice = !ButtonDown(ToolButton::tbRastered);
-    if (Enabled(Command::menuColor) != colorChoice) {
-        SetEnabled(Command::menuColor, colorChoice);
+    menu_.SetEnabled(Command::menuColor, colorChoice);
+    if (gridColorEnabled_ != colorChoice) {
+        gridColorEnabled_ = colorChoice;
         view_.SetGridColorEnabled(colorChoice);
     }
-    DrawGrid();
+    RedrawGrid();
 }
 
 void TfrmMain::cbGridChange(int colorIndex) {
+    if (colorIndex < 0 || colorIndex >= kStandardColorCount) return;
     gridColorIndex_ = colorIndex;  // the box already shows the choice
     SelectGridColor(colorIndex);
-    DrawGrid();
+    RedrawGrid();
     if (view_.IsVisible()) view_.FocusPanel();
 }
 
 void TfrmMain::menuColorItemClick(int colorIndex) {
     SelectGridColor(colorIndex);
-    DrawGrid();
+    RedrawGrid();
 }
 
 // The colour box, the colour items' check marks and the colour submenu's
@@ -187,10 +198,7 @@ void TfrmMain::SelectGridColor(int colorIndex) {
         view_.SetGridColorSelection(colorIndex);
     }
     for (int i = 0; i < kStandardColorCount; ++i) SetChecked(ColorItem(i), i == colorIndex);
-    if (colorMenuImage_ != colorIndex) {
-        colorMenuImage_ = colorIndex;
-        view_.SetColorMenuImage(colorIndex);
-    }
+    menu_.SetImage(Command::menuColor, MenuImage::Swatch(kStandardColors[static_cast<std::size_t>(colorIndex)].value));
 }
 
 void TfrmMain::menuOnTopClick() {
@@ -208,6 +216,14 @@ void TfrmMain::menuAutostartClick() {
     } else {
         services_.startupList.Remove(StartupValueName);
     }
+}
+
+// The built-in English is the only language so far.
+void TfrmMain::menuAnyLangClick(Command item) {
+    menu_.CheckRadio(item);
+    currentLanguage_ = "EN";
+    menu_.SetImage(Command::menuLanguage, MenuImage::Picture(kEnglishFlagPicture));
+    SetLanguage();
 }
 
 Point TfrmMain::AdjustWindowPosition(Point proposed, Size windowSize) {

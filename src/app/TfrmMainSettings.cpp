@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "app/Dpi.h"
+#include "app/MainWindowDesign.h"
 #include "app/ProfileFile.h"
 #include "app/ProfileValues.h"
 #include "app/TfrmMain.h"
@@ -90,18 +92,20 @@ void TfrmMain::ReadSettings() {
     toggleWhen(readBool(kOptions, "SnapToEdge", false), Command::menuSnap);
     // Options/Language: no language files are loaded, so whatever name is
     // stored, the built-in English is chosen (and written back at exit).
-    CheckRadio(Command::menuEN);
-    currentLanguage_ = "EN";
+    menuAnyLangClick(Command::menuEN);
     SetChecked(Command::menuAutostart, readBool(kOptions, "Autostart", false));
     SetChecked(Command::menuStartupCheck, readBool(kOptions, "StartupCheck", true));
 
-    // The default position centres the window, at its designed size, on the primary screen.
+    // The default position centres the window, at its designed size, on the
+    // primary screen. Stored bounds are physical pixels, as the system gave
+    // them at the last exit; only a first run's size follows the display's scale.
     const Size primary = services_.screen.PrimaryScreenSize();
     const Size designed = view_.OuterSize();
+    const Size firstSize = ScaleToDpi(design::kDefaultOuterSize, dpi_);
     const int left = readInt(kWindow, "Left", (primary.width - designed.width) / 2);
     const int top = readInt(kWindow, "Top", (primary.height - designed.height) / 2);
-    const int width = std::max(readInt(kWindow, "Width", 400), kMinOuterWidth);
-    const int height = std::max(readInt(kWindow, "Height", 300), kMinOuterHeight);
+    const int width = readInt(kWindow, "Width", firstSize.width);
+    const int height = readInt(kWindow, "Height", firstSize.height);
     PlaceWindow(Rect::FromSize(left, top, width, height));
     if (readBool(kWindow, "Maximized", false)) view_.SetMaximized();
     SetChecked(Command::menuSave, readBool(kOptions, "SaveSettings", true));
@@ -113,18 +117,22 @@ void TfrmMain::ReadSettings() {
 }
 
 void TfrmMain::PlaceWindow(const Rect& requested) {
+    placingWindow_ = true;
     view_.SetOuterBounds(requested);
-    // Onto the nearest monitor's full bounds; a window larger than its
-    // monitor ends flush with its right or bottom edge.
-    const Rect monitor = services_.screen.NearestMonitor(requested).bounds;
-    int left = requested.left;
-    int top = requested.top;
+    // Onto the nearest monitor's full bounds, with the size the window got
+    // (never below its minimum, nor above what the system allows); a window
+    // larger than its monitor ends flush with its right or bottom edge.
+    const Rect got = view_.OuterBounds();
+    const Rect monitor = services_.screen.NearestMonitor(got).bounds;
+    int left = got.left;
+    int top = got.top;
     if (left < monitor.left) left = monitor.left;
-    if (left > monitor.right - requested.Width()) left = monitor.right - requested.Width();
+    if (left > monitor.right - got.Width()) left = monitor.right - got.Width();
     if (top < monitor.top) top = monitor.top;
-    if (top > monitor.bottom - requested.Height()) top = monitor.bottom - requested.Height();
-    const Rect placed = Rect::FromSize(left, top, requested.Width(), requested.Height());
-    if (placed != requested) view_.SetOuterBounds(placed);
+    if (top > monitor.bottom - got.Height()) top = monitor.bottom - got.Height();
+    const Rect placed = Rect::FromSize(left, top, got.Width(), got.Height());
+    if (placed != got) view_.SetOuterBounds(placed);
+    placingWindow_ = false;
 }
 
 void TfrmMain::WriteSettings() {

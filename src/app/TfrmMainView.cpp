@@ -4,7 +4,10 @@
 #include <string>
 
 #include "app/CommandValues.h"
+#include "app/Dpi.h"
 #include "app/FrequencyText.h"
+#include "app/MainLayout.h"
+#include "app/MainWindowDesign.h"
 #include "app/TfrmMain.h"
 #include "engine/CapturePlacement.h"
 #include "engine/StandardColors.h"
@@ -13,40 +16,49 @@
 namespace orvelle {
 
 void TfrmMain::FormResize() {
-    const Size outer = view_.OuterSize();
-    const ToolbarLayout layout = ComputeToolbarLayout(outer.width, Checked(Command::menuToolbar));
-    SetControlVisible(Control::ToolBar1, layout.toolbarsShown);
-    SetControlVisible(Control::ToolBar2, layout.toolbarsShown);
-    if (layout.toolbarsShown) {
-        const Rect& bar = ControlBounds(Control::ToolBar2);
-        SetControlBounds(Control::ToolBar2, Rect::FromSize(layout.toolBar2.x, layout.toolBar2.y, bar.Width(), bar.Height()));
-        SetControlVisible(Control::Separator2, layout.separator2Shown);
-        if (layout.logoShown) {
-            const Rect& logo = ControlBounds(Control::imgLogo);
-            SetControlBounds(Control::imgLogo, Rect::FromSize(layout.logoLeft, logo.top, logo.Width(), logo.Height()));
-        }
+    const BarLayout bars = ComputeBarLayout(view_.OuterSize(), view_.ClientSize(), dpi_, Checked(Command::menuToolbar));
+    SetControlVisible(Control::ToolBar1, bars.toolbarsShown);
+    SetControlVisible(Control::ToolBar2, bars.toolbarsShown);
+    if (bars.toolbarsShown) {
+        SetControlBounds(Control::ToolBar1, bars.toolBar1);
+        SetControlBounds(Control::ToolBar2, bars.toolBar2);
+        SetControlVisible(Control::Separator2, bars.separator2Shown);
+        if (bars.logoShown) SetControlBounds(Control::imgLogo, bars.logo);
     }
-    SetControlVisible(Control::imgLogo, layout.logoShown);
-    const Rect& panel = ControlBounds(Control::Panel1);
-    SetControlBounds(Control::Panel1, Rect::FromSize(panel.left, layout.panelTop, panel.Width(), panel.Height()));
+    SetControlVisible(Control::imgLogo, bars.logoShown);
+    panelTop_ = bars.panelTop;
     SetControlVisible(Control::StatusBar1, Checked(Command::menuStatusbar));
+    SetControlBounds(Control::StatusBar1, bars.statusBar);
     SetZoomBitmapSize();
     DrawGrid();
 }
 
+void TfrmMain::FormDpiChanged(int dpi, const Rect& suggested) {
+    dpi_ = dpi;
+    view_.SetScale(dpi);
+    SetMinimumSize(MinimumOuterSize(dpi));
+    SetStatusPanels();
+    // A maximised or minimised window has its place from the system, and
+    // bounds being restored from the settings are already physical pixels.
+    if (!placingWindow_ && view_.State() == WindowState::Normal) view_.SetOuterBounds(suggested);
+    FormResize();
+}
+
 void TfrmMain::SetZoomBitmapSize() {
-    const Rect& panel = ControlBounds(Control::Panel1);
-    const ViewGeometry g = ComputeViewGeometry(view_.OuterSize(), panel.top, zoom_, Checked(Command::menuStatusbar));
-    SetControlBounds(Control::Panel1, Rect::FromSize(panel.left, panel.top, g.panel.width, g.panel.height));
+    const Rect room = PanelRoom(view_.ClientSize(), panelTop_, dpi_, Checked(Command::menuStatusbar));
+    const int bevel = ScaleToDpi(design::kPanelBevel, dpi_);
+    const ViewGeometry g = FitView(room, bevel, zoom_);
+    SetControlBounds(Control::Panel1, g.panel);
     // Each changed dimension reallocates the buffer, which then starts black.
     capture_.SetWidth(g.capture.width);
     capture_.SetHeight(g.capture.height);
-    SetControlBounds(Control::imgZoom, Rect::FromSize(kPanelBevel, kPanelBevel, g.view.width, g.view.height));
+    SetControlBounds(Control::imgZoom, Rect::FromSize(bevel, bevel, g.view.width, g.view.height));
 }
 
 void TfrmMain::tbZoomChange() {
     for (const CommandValue& level : kLevelItems) SetChecked(level.item, level.value == zoom_);
-    view_.SetZoomLabel(std::to_string(zoom_) + " X");
+    zoomLabel_ = std::to_string(zoom_) + " X";
+    view_.SetZoomLabel(zoomLabel_);
     SetZoomBitmapSize();
     DrawGrid();
     if (view_.IsVisible()) view_.FocusPanel();
@@ -103,6 +115,11 @@ void TfrmMain::RefresherTimer() {
 
 void TfrmMain::PaintView(ImageRef target, const Rect& area) const {
     RenderView(capture_, target, area, grid_, marker_);
+}
+
+void TfrmMain::RedrawGrid() {
+    DrawGrid();
+    if (view_.IsVisible()) view_.RepaintView();
 }
 
 void TfrmMain::DrawGrid() {

@@ -31,12 +31,12 @@ struct Rect {
     int right = 0;
     int bottom = 0;
 
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool IsEmpty() const { return right <= left || bottom <= top; }
+    constexpr int Width() const { return right - left; }
+    constexpr int Height() const { return bottom - top; }
+    constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
     friend bool operator==(const Rect&, const Rect&) = default;
 
-    static Rect FromSize(int left, int top, int width, int height) {
+    static constexpr Rect FromSize(int left, int top, int width, int height) {
         return Rect{left, top, left + width, top + height};
     }
 };

@@ -1,6 +1,7 @@
 #include "BitmapResources.h"
 
 #include <cstring>
+#include <string>
 
 #include "DibSurface.h"
 
@@ -45,10 +46,15 @@ TBitmap32 LoadBitmapResource(const wchar_t* name) {
     return picture;
 }
 
-HBITMAP CreateBitmapFrom(const TBitmap32& picture, const Rect& part, AlphaMode mode) {
+TBitmap32 LoadScaledPicture(const wchar_t* name, int percent) {
+    const std::wstring scaled = std::wstring(name) + L"_" + std::to_wstring(percent);
+    return LoadBitmapResource(scaled.c_str());
+}
+
+OwnedBitmap CreateBitmapFrom(const TBitmap32& picture, const Rect& part, AlphaMode mode) {
     const Rect inside = Intersect(part, Rect::FromSize(0, 0, picture.Width(), picture.Height()));
     Pixel* bits = nullptr;
-    HBITMAP bitmap = CreateDib32(part.Width(), part.Height(), &bits);
+    OwnedBitmap bitmap(CreateDib32(part.Width(), part.Height(), &bits));
     if (bitmap == nullptr) return nullptr;
     std::memset(bits, 0, static_cast<std::size_t>(part.Width()) * part.Height() * sizeof(Pixel));
     for (int y = inside.top; y < inside.bottom; ++y) {
@@ -61,9 +67,9 @@ HBITMAP CreateBitmapFrom(const TBitmap32& picture, const Rect& part, AlphaMode m
     return bitmap;
 }
 
-HBITMAP CreateSwatchBitmap(TColor color, int size) {
+OwnedBitmap CreateSwatchBitmap(TColor color, int size) {
     Pixel* bits = nullptr;
-    HBITMAP bitmap = CreateDib32(size, size, &bits);
+    OwnedBitmap bitmap(CreateDib32(size, size, &bits));
     if (bitmap == nullptr) return nullptr;
     const Pixel opaque = ColorToGridPixel(color);
     for (int i = 0; i < size * size; ++i) bits[i] = opaque;

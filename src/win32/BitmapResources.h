@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "Owned.h"
 #include "engine/Bitmap32.h"
 #include "engine/StandardColors.h"
 
@@ -12,13 +13,15 @@ namespace orvelle::win32 {
 
 // Top-down pixels of a BITMAP resource; empty when it is missing or not 32-bit.
 TBitmap32 LoadBitmapResource(const wchar_t* name);
+// The picture `name` as drawn at `percent` (100, 125, 150 or 200): the resource "name_percent".
+TBitmap32 LoadScaledPicture(const wchar_t* name, int percent);
 
 enum class AlphaMode { Straight, Premultiplied };
 
 // A new DIB section holding the part (left, top, width x height) of `picture`.
-HBITMAP CreateBitmapFrom(const TBitmap32& picture, const Rect& part, AlphaMode mode);
+OwnedBitmap CreateBitmapFrom(const TBitmap32& picture, const Rect& part, AlphaMode mode);
 
 // An opaque size x size square of one colour, for the colour menu.
-HBITMAP CreateSwatchBitmap(TColor color, int size);
+OwnedBitmap CreateSwatchBitmap(TColor color, int size);
 
 }  // namespace orvelle::win32

@@ -5,25 +5,27 @@
 
 namespace orvelle::win32 {
 
-bool ColorBox::Create(const ColorBoxArgs& args) {
+bool ColorBox::Create(HWND parent, int id, std::span<const StandardColor> colors) {
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
-    // The height given at creation is that of the open list.
-    const int openHeight = args.bounds.Height() + args.visibleRows * args.rowHeight + 2;
-    hwnd_ = CreateWindowExW(0, L"COMBOBOX", nullptr, style, args.bounds.left, args.bounds.top, args.bounds.Width(),
-                            openHeight, args.parent, ChildId(args.id), GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateWindowExW(0, L"COMBOBOX", nullptr, style, 0, 0, 0, 0, parent, ChildId(id), GetModuleHandleW(nullptr),
+                            nullptr);
     if (hwnd_ == nullptr) return false;
-    SetFont(hwnd_, args.font);
-    for (const StandardColor& color : args.colors) {
+    for (const StandardColor& color : colors) {
         const LRESULT index = SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(color.name).c_str()));
         SendMessageW(hwnd_, CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(color.value));
     }
-    // -1 is the closed box's own field; the box is then as high as designed.
-    const int borders = 6;
-    SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), args.bounds.Height() - borders);
-    SendMessageW(hwnd_, CB_SETITEMHEIGHT, 0, args.rowHeight);
-    SendMessageW(hwnd_, CB_SETMINVISIBLE, static_cast<WPARAM>(args.visibleRows), 0);
-    SetSelection(0);
     return true;
+}
+
+void ColorBox::SetScale(const ColorBoxScale& scale) {
+    SetFont(hwnd_, scale.font);
+    // -1 is the closed box's own field; the box is then as high as designed.
+    SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), scale.bounds.Height() - scale.frameHeight);
+    SendMessageW(hwnd_, CB_SETITEMHEIGHT, 0, scale.rowHeight);
+    SendMessageW(hwnd_, CB_SETMINVISIBLE, static_cast<WPARAM>(scale.visibleRows), 0);
+    // The height given to the window is that of the open list.
+    const int openHeight = scale.bounds.Height() + scale.visibleRows * scale.rowHeight + 2;
+    SetChildBounds(hwnd_, Rect::FromSize(scale.bounds.left, scale.bounds.top, scale.bounds.Width(), openHeight));
 }
 
 void ColorBox::Draw(const DRAWITEMSTRUCT& item) const {
@@ -38,9 +40,8 @@ void ColorBox::Draw(const DRAWITEMSTRUCT& item) const {
     const int side = height - 4;
     RECT swatch{r.left + 2, r.top + 2, r.left + 2 + side, r.top + 2 + side};
     const auto color = static_cast<COLORREF>(SendMessageW(hwnd_, CB_GETITEMDATA, item.itemID, 0));
-    HBRUSH fill = CreateSolidBrush(color);
-    FillRect(dc, &swatch, fill);
-    DeleteObject(fill);
+    const OwnedBrush fill(CreateSolidBrush(color));
+    FillRect(dc, &swatch, fill.get());
     FrameRect(dc, &swatch, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 
     wchar_t name[64]{};

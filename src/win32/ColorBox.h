@@ -11,20 +11,19 @@
 
 namespace orvelle::win32 {
 
-struct ColorBoxArgs {
-    HWND parent = nullptr;
-    int id = 0;
-    Rect bounds;  // the closed box
+struct ColorBoxScale {
+    Rect bounds;  // the closed box, in its parent's client pixels
+    int frameHeight = 0;  // what the box's own frame takes of its closed height
     int rowHeight = 0;
     int visibleRows = 0;
-    HFONT font = nullptr;
-    std::span<const StandardColor> colors;
+    HFONT font = nullptr;  // stays the caller's
 };
 
 class ColorBox {
 public:
-    bool Create(const ColorBoxArgs& args);
+    bool Create(HWND parent, int id, std::span<const StandardColor> colors);
     HWND Handle() const { return hwnd_; }
+    void SetScale(const ColorBoxScale& scale);
 
     void SetSelection(int index) { SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
     int Selection() const { return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)); }

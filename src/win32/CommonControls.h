@@ -8,21 +8,25 @@
 #include <span>
 #include <string>
 
+#include "Owned.h"
 #include "engine/Image.h"
 
 namespace orvelle::win32 {
 
 inline HMENU ChildId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 inline void SetFont(HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+// Moves and sizes a child without copying its old pixels: a sibling moved just
+// before may have covered them, and the copy would carry its picture along.
+inline void SetChildBounds(HWND control, const Rect& bounds) {
+    SetWindowPos(control, nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+}
 
 struct TrackBarArgs {
     HWND parent = nullptr;
     int id = 0;
-    Rect bounds;
     int minimum = 0;
     int maximum = 0;
-    int position = 0;
-    int thumbLength = 0;
 };
 
 // A horizontal track bar without tick marks, left out of the tab order.
@@ -33,23 +37,16 @@ public:
     // Setting the position does not report a change back.
     void SetPosition(int position) { SendMessageW(hwnd_, TBM_SETPOS, TRUE, position); }
     int Position() const { return static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0)); }
+    void SetThumbLength(int length) { SendMessageW(hwnd_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(length), 0); }
 
 private:
     HWND hwnd_ = nullptr;
 };
 
-struct LabelArgs {
-    HWND parent = nullptr;
-    int id = 0;
-    Rect bounds;
-    const wchar_t* text = L"";
-    HFONT font = nullptr;
-};
-
 // Centred one-line text. It takes mouse messages, so a hint can be shown over it.
 class Label {
 public:
-    bool Create(const LabelArgs& args);
+    bool Create(HWND parent, int id);
     HWND Handle() const { return hwnd_; }
     void SetText(const std::wstring& text) { SetWindowTextW(hwnd_, text.c_str()); }
 
@@ -57,47 +54,33 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-struct StatusBarArgs {
-    HWND parent = nullptr;
-    int id = 0;
-    int height = 0;
-    std::span<const int> partWidths;
-    HFONT font = nullptr;
-};
-
-// A status bar of fixed height along the parent's bottom edge.
+// A status bar whose place the logic sets, not the control itself.
 class StatusBar {
 public:
-    bool Create(const StatusBarArgs& args);
+    bool Create(HWND parent, int id);
     HWND Handle() const { return hwnd_; }
+    void SetParts(std::span<const int> widths);
     // A leading tab centres a part's text.
     void SetCenteredText(int part, const std::wstring& text) {
         SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>((L"\t" + text).c_str()));
     }
-    // Repainted whole: the size grip moves with the right edge.
-    void Dock(int parentClientWidth, int parentClientHeight) {
-        SetWindowPos(hwnd_, nullptr, 0, parentClientHeight - height_, parentClientWidth, height_,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
-    }
 
 private:
     HWND hwnd_ = nullptr;
-    int height_ = 0;
 };
 
-// Shows `text` as the hint of `control` in the tooltip window `tips`; `owner`
-// is the window whose tools the tooltip tracks.
-void AddControlTool(HWND tips, HWND owner, HWND control, const std::wstring& text);
+// Shows `text` as the hint of `control` in the tooltip window `tips`, adding
+// the control the first time; `owner` is the window whose tools the tooltip tracks.
+void SetControlTool(HWND tips, HWND owner, HWND control, const std::wstring& text);
 
 // A tooltip window of its own, for controls that are not on a toolbar.
 class Tooltip {
 public:
     bool Create(HWND owner);
-    ~Tooltip();
-    void AddTool(HWND control, const std::wstring& text);
+    void SetTool(HWND control, const std::wstring& text) { SetControlTool(hwnd_.get(), owner_, control, text); }
 
 private:
-    HWND hwnd_ = nullptr;
+    OwnedWindow hwnd_;
     HWND owner_ = nullptr;
 };
 

@@ -39,7 +39,7 @@ inline constexpr const wchar_t* kPanelClassName = L"OrvellePanel";
 inline constexpr const wchar_t* kViewClassName = L"OrvelleView";
 inline constexpr const wchar_t* kLogoClassName = L"OrvelleLogo";
 
-// The refresh timer of the main window.
-constexpr unsigned kRefresherTimerId = 1;
+// The main window's timers: kFirstTimerId + Timer value.
+constexpr unsigned kFirstTimerId = 1;
 
 }  // namespace orvelle::win32

@@ -5,16 +5,16 @@
 
 namespace orvelle::win32 {
 
-LogoWindow::~LogoWindow() {
-    if (picture_ != nullptr) DeleteObject(picture_);
+bool LogoWindow::Create(HWND parent, int id) {
+    RegisterWindowClass(kLogoClassName, CS_DBLCLKS, LoadCursorW(nullptr, IDC_HAND), GetSysColorBrush(COLOR_BTNFACE));
+    return CreateFor(0, kLogoClassName, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
 }
 
-bool LogoWindow::Create(HWND parent, int id, Point position, const TBitmap32& picture) {
+void LogoWindow::SetPicture(const TBitmap32& picture) {
     size_ = Size{picture.Width(), picture.Height()};
     picture_ = CreateBitmapFrom(picture, Rect::FromSize(0, 0, size_.width, size_.height), AlphaMode::Premultiplied);
-    RegisterWindowClass(kLogoClassName, 0, LoadCursorW(nullptr, IDC_HAND), GetSysColorBrush(COLOR_BTNFACE));
-    return CreateFor(0, kLogoClassName, nullptr, WS_CHILD | WS_VISIBLE, position.x, position.y, size_.width,
-                     size_.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 LRESULT LogoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -30,30 +30,35 @@ LRESULT LogoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetCapture(hwnd_);
             return 0;
         case WM_LBUTTONUP: {
-            // A click is a press and a release over the logo.
+            // A click is a press and a release over the logo; the release that
+            // ends a double-click is none.
             const bool pressed = GetCapture() == hwnd_;
             ReleaseCapture();
             RECT r;
             GetClientRect(hwnd_, &r);
             const POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            if (pressed && PtInRect(&r, p))
-                SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_), STN_CLICKED),
-                             reinterpret_cast<LPARAM>(hwnd_));
+            if (pressed && PtInRect(&r, p)) Notify(STN_CLICKED);
             return 0;
         }
+        case WM_LBUTTONDBLCLK:
+            Notify(STN_DBLCLK);
+            return 0;
         default:
             return DefaultProc(message, wParam, lParam);
     }
 }
 
+void LogoWindow::Notify(WORD code) {
+    SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_), code), reinterpret_cast<LPARAM>(hwnd_));
+}
+
 void LogoWindow::Paint(HDC dc) const {
     if (picture_ == nullptr) return;
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(source, picture_);
+    const OwnedMemoryDc source(CreateCompatibleDC(dc));
+    HGDIOBJ previous = SelectObject(source.get(), picture_.get());
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, 0, 0, size_.width, size_.height, source, 0, 0, size_.width, size_.height, blend);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    AlphaBlend(dc, 0, 0, size_.width, size_.height, source.get(), 0, 0, size_.width, size_.height, blend);
+    SelectObject(source.get(), previous);
 }
 
 }  // namespace orvelle::win32

@@ -1,24 +1,26 @@
 // imgLogo: the maker's logo, drawn with its alpha over the button face. A
-// click tells the parent with WM_COMMAND and the logo's id, as a clickable
-// static control would.
+// click and a double-click tell the parent with WM_COMMAND, STN_CLICKED and
+// STN_DBLCLK, as a clickable static control would.
 #pragma once
 
 #include "BaseWindow.h"
+#include "Owned.h"
 #include "engine/Bitmap32.h"
 
 namespace orvelle::win32 {
 
 class LogoWindow : public BaseWindow<LogoWindow> {
 public:
-    ~LogoWindow();
-    // The window takes the picture's size.
-    bool Create(HWND parent, int id, Point position, const TBitmap32& picture);
+    bool Create(HWND parent, int id);
+    // Drawn at its own size from the top-left corner.
+    void SetPicture(const TBitmap32& picture);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     void Paint(HDC dc) const;
+    void Notify(WORD code);
 
-    HBITMAP picture_ = nullptr;  // premultiplied, as AlphaBlend wants it
+    OwnedBitmap picture_;  // premultiplied, as AlphaBlend wants it
     Size size_;
 };
 

@@ -1,140 +1,180 @@
 #include "MainMenu.h"
 
-#include <string>
-
 #include "BitmapResources.h"
 #include "Text.h"
-#include "engine/StandardColors.h"
+#include "app/Dpi.h"
+#include "app/MainWindowDesign.h"
 
 namespace orvelle::win32 {
 
 namespace {
 
 UINT CommandId(Command c) { return static_cast<UINT>(kCommandIdBase + static_cast<int>(c)); }
+std::size_t Slot(Command c) { return static_cast<std::size_t>(c); }
 
 }  // namespace
 
-MainMenu::~MainMenu() {
-    // A window destroys its menu with itself; one never attached is ours.
-    if (bar_ != nullptr && !attached_) DestroyMenu(bar_);
-    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
-    for (auto& image : images_) DeleteObject(image.second);
-    for (HBITMAP swatch : swatches_) DeleteObject(swatch);
-}
-
-HMENU MainMenu::AddItem(HMENU parent, const MENUITEMINFOW& info, Command id) {
-    const UINT position = static_cast<UINT>(GetMenuItemCount(parent));
-    InsertMenuItemW(parent, position, TRUE, &info);
-    if (id != Command::None) places_[static_cast<std::size_t>(id)] = Place{parent, position};
-    return info.hSubMenu;
-}
-
-HBITMAP MainMenu::MenuImage(const TBitmap32& images, int index) {
-    for (const auto& image : images_)
-        if (image.first == index) return image.second;
-    // Menus draw 32-bit item bitmaps with premultiplied alpha.
-    HBITMAP bitmap = CreateBitmapFrom(
-        images, Rect::FromSize(index * kMenuImageSize, 0, kMenuImageSize, kMenuImageSize), AlphaMode::Premultiplied);
-    images_.emplace_back(index, bitmap);
-    return bitmap;
-}
-
-void MainMenu::Build(std::span<const MenuEntry> entries, const TBitmap32& images) {
-    bar_ = CreateMenu();
-    std::vector<ACCEL> keys;
-    for (const MenuEntry& entry : entries) {
-        HMENU parent = entry.parent == Command::None ? bar_ : submenus_[static_cast<std::size_t>(entry.parent)];
-        if (parent == nullptr) continue;
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        if (entry.kind == MenuKind::Separator) {
-            info.fMask = MIIM_FTYPE;
-            info.fType = MFT_SEPARATOR;
-            AddItem(parent, info, Command::None);
-            continue;
-        }
-        std::wstring caption = Widen(entry.caption);
-        const std::string shortcut = ShortcutText(entry.shortcut);
-        if (!shortcut.empty()) caption += L"\t" + Widen(shortcut);
-        info.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE;
-        info.fType = entry.kind == MenuKind::Radio ? MFT_RADIOCHECK : MFT_STRING;
-        info.wID = CommandId(entry.id);
-        info.dwTypeData = caption.data();
-        if (entry.kind == MenuKind::Submenu) {
-            info.fMask |= MIIM_SUBMENU;
-            info.hSubMenu = CreatePopupMenu();
-            // An item's picture stands in the check mark's place, as a menu
-            // with images usually shows it, instead of a column of its own.
-            MENUINFO style{};
-            style.cbSize = sizeof style;
-            style.fMask = MIM_STYLE;
-            style.dwStyle = MNS_CHECKORBMP;
-            SetMenuInfo(info.hSubMenu, &style);
-            submenus_[static_cast<std::size_t>(entry.id)] = info.hSubMenu;
-        }
-        if (entry.imageIndex >= 0 && !images.Empty()) {
-            info.fMask |= MIIM_BITMAP;
-            info.hbmpItem = MenuImage(images, entry.imageIndex);
-        }
-        AddItem(parent, info, entry.id);
-        if (entry.shortcut.key != 0) {
-            BYTE flags = FVIRTKEY;
-            if (entry.shortcut.ctrl) flags |= FCONTROL;
-            if (entry.shortcut.alt) flags |= FALT;
-            keys.push_back(ACCEL{flags, static_cast<WORD>(entry.shortcut.key), static_cast<WORD>(CommandId(entry.id))});
-        }
-    }
-    if (HMENU colorMenu = submenus_[static_cast<std::size_t>(Command::menuColor)]) AddColorItems(colorMenu);
-    accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
-}
-
-void MainMenu::AddColorItems(HMENU colorMenu) {
-    // Here the swatch must stay visible beside the check mark of the chosen colour.
-    MENUINFO style{};
-    style.cbSize = sizeof style;
-    style.fMask = MIM_STYLE;
-    style.dwStyle = 0;
-    SetMenuInfo(colorMenu, &style);
-    for (const StandardColor& color : kStandardColors) {
-        swatches_.push_back(CreateSwatchBitmap(color.value, kMenuImageSize));
-        std::wstring caption = Widen(color.name);
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE | MIIM_BITMAP;
-        // The second half starts a new column: two columns of eight.
-        info.fType = color.index == kStandardColorCount / 2 ? MFT_MENUBREAK : MFT_STRING;
-        info.wID = CommandId(ColorItem(color.index));
-        info.dwTypeData = caption.data();
-        info.hbmpItem = swatches_.back();
-        AddItem(colorMenu, info, ColorItem(color.index));
-    }
-    SetColorMenuImage(0);
-}
+MainMenu::MainMenu() : ownedBar_(CreateMenu()), bar_(ownedBar_.get()) {}
 
 void MainMenu::AttachTo(HWND window) {
-    if (SetMenu(window, bar_)) attached_ = true;
+    if (!SetMenu(window, bar_)) return;
+    ownedBar_.release();  // NOLINT(bugprone-unused-return-value): the window destroys it now
+    window_ = window;
+}
+
+HACCEL MainMenu::Accelerators() {
+    if (acceleratorsStale_) {
+        accelerators_.reset(keys_.empty() ? nullptr
+                                          : CreateAcceleratorTableW(keys_.data(), static_cast<int>(keys_.size())));
+        acceleratorsStale_ = false;
+    }
+    return accelerators_.get();
+}
+
+const MainMenu::Item* MainMenu::Find(Command item) const {
+    const std::size_t slot = Slot(item);
+    return slot < items_.size() && items_[slot] ? &*items_[slot] : nullptr;
+}
+
+// Items are found by their identifier, so positions may shift as items come in.
+std::optional<UINT> MainMenu::Position(Command item) const {
+    const Item* found = Find(item);
+    if (found == nullptr) return std::nullopt;
+    const int count = GetMenuItemCount(found->parent);
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_ID;
+        if (GetMenuItemInfoW(found->parent, static_cast<UINT>(i), TRUE, &info) && info.wID == CommandId(item))
+            return static_cast<UINT>(i);
+    }
+    return std::nullopt;
+}
+
+void MainMenu::Insert(const MenuItem& item, Command before) {
+    const Item* parentItem = Find(item.parent);
+    HMENU parent = item.parent == Command::None ? bar_ : parentItem != nullptr ? parentItem->submenu : nullptr;
+    if (parent == nullptr || Slot(item.id) >= Slot(Command::Count) + kMaxRuntimeCommands) return;
+
+    std::wstring caption = Widen(item.caption);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE;
+    info.wID = CommandId(item.id);
+    if (item.kind == MenuKind::Separator) {
+        info.fType = MFT_SEPARATOR;
+    } else {
+        info.fMask |= MIIM_STRING;
+        info.fType = item.kind == MenuKind::Radio ? MFT_RADIOCHECK : MFT_STRING;
+        info.dwTypeData = caption.data();
+    }
+    if (item.newColumn) info.fType |= MFT_MENUBREAK;
+    info.fState = (item.checked ? MFS_CHECKED : 0u) | (item.enabled ? 0u : MFS_GRAYED);
+    Item kept{parent, nullptr, item.image};
+    if (item.kind == MenuKind::Submenu) {
+        kept.submenu = CreatePopupMenu();
+        info.fMask |= MIIM_SUBMENU;
+        info.hSubMenu = kept.submenu;
+    }
+    if (HBITMAP bitmap = Bitmap(item.image)) {
+        info.fMask |= MIIM_BITMAP;
+        info.hbmpItem = bitmap;
+    }
+
+    UINT at = static_cast<UINT>(GetMenuItemCount(parent));
+    if (const std::optional<UINT> next = Position(before); next && Find(before)->parent == parent) at = *next;
+    if (!InsertMenuItemW(parent, at, TRUE, &info)) {
+        if (kept.submenu != nullptr) DestroyMenu(kept.submenu);
+        return;
+    }
+    if (Slot(item.id) >= items_.size()) items_.resize(Slot(item.id) + 1);
+    items_[Slot(item.id)] = kept;
+    if (item.shortcut.key != 0) {
+        BYTE flags = FVIRTKEY;
+        if (item.shortcut.ctrl) flags |= FCONTROL;
+        if (item.shortcut.alt) flags |= FALT;
+        keys_.push_back(ACCEL{flags, static_cast<WORD>(item.shortcut.key), static_cast<WORD>(CommandId(item.id))});
+        acceleratorsStale_ = true;
+    }
+    if (parent == bar_) BarChanged();
+}
+
+void MainMenu::SetCaption(Command item, const std::wstring& caption) {
+    const std::optional<UINT> position = Position(item);
+    if (!position) return;
+    std::wstring text = caption;
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = text.data();
+    SetMenuItemInfoW(Find(item)->parent, *position, TRUE, &info);
+    if (Find(item)->parent == bar_) BarChanged();
+}
+
+void MainMenu::SetState(Command item, UINT set, UINT clear) {
+    const std::optional<UINT> position = Position(item);
+    if (!position) return;
+    HMENU parent = Find(item)->parent;
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE;
+    if (!GetMenuItemInfoW(parent, *position, TRUE, &info)) return;
+    info.fState = (info.fState & ~clear) | set;
+    SetMenuItemInfoW(parent, *position, TRUE, &info);
+    if (parent == bar_) BarChanged();
 }
 
 void MainMenu::SetChecked(Command item, bool checked) {
-    const Place& place = places_[static_cast<std::size_t>(item)];
-    if (place.parent == nullptr) return;
-    CheckMenuItem(place.parent, place.position, MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
+    SetState(item, checked ? MFS_CHECKED : 0u, checked ? 0u : MFS_CHECKED);
 }
 
 void MainMenu::SetEnabled(Command item, bool enabled) {
-    const Place& place = places_[static_cast<std::size_t>(item)];
-    if (place.parent == nullptr) return;
-    EnableMenuItem(place.parent, place.position, MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+    SetState(item, enabled ? 0u : MFS_GRAYED, enabled ? MFS_GRAYED : 0u);
 }
 
-void MainMenu::SetColorMenuImage(int colorIndex) {
-    const Place& place = places_[static_cast<std::size_t>(Command::menuColor)];
-    if (place.parent == nullptr || colorIndex < 0 || colorIndex >= static_cast<int>(swatches_.size())) return;
+void MainMenu::SetImage(Command item, const MenuImage& image) {
+    const std::optional<UINT> position = Position(item);
+    if (!position) return;
+    Item& kept = *items_[Slot(item)];
+    kept.image = image;
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_BITMAP;
-    info.hbmpItem = swatches_[static_cast<std::size_t>(colorIndex)];
-    SetMenuItemInfoW(place.parent, place.position, TRUE, &info);
+    info.hbmpItem = Bitmap(image);
+    SetMenuItemInfoW(kept.parent, *position, TRUE, &info);
+}
+
+HBITMAP MainMenu::Bitmap(const MenuImage& image) {
+    if (image.kind == MenuImage::Kind::None || pictureSize_ == 0) return nullptr;
+    for (const auto& [made, bitmap] : bitmaps_)
+        if (made == image) return bitmap.get();
+    OwnedBitmap bitmap;
+    if (image.kind == MenuImage::Kind::Swatch) {
+        bitmap = CreateSwatchBitmap(image.color, pictureSize_);
+    } else if (!pictures_.Empty() && image.picture >= 0) {
+        // Menus draw 32-bit item bitmaps with premultiplied alpha.
+        bitmap = CreateBitmapFrom(pictures_, Rect::FromSize(image.picture * pictureSize_, 0, pictureSize_, pictureSize_),
+                                  AlphaMode::Premultiplied);
+    }
+    if (bitmap == nullptr) return nullptr;
+    bitmaps_.emplace_back(image, std::move(bitmap));
+    return bitmaps_.back().second.get();
+}
+
+void MainMenu::SetScale(int dpi) {
+    const int percent = PictureScalePercent(dpi);
+    pictures_ = LoadScaledPicture(L"MENUIMAGES", percent);
+    pictureSize_ = ScalePicture(design::kMenuImageSize, percent);
+    // The items let go of the old bitmaps before these are deleted.
+    std::vector<std::pair<MenuImage, OwnedBitmap>> previous = std::move(bitmaps_);
+    bitmaps_.clear();
+    for (std::size_t slot = 0; slot < items_.size(); ++slot)
+        if (items_[slot] && items_[slot]->image.kind != MenuImage::Kind::None)
+            SetImage(static_cast<Command>(slot), items_[slot]->image);
+}
+
+void MainMenu::BarChanged() {
+    if (window_ != nullptr) DrawMenuBar(window_);
 }
 
 }  // namespace orvelle::win32

@@ -1,56 +1,60 @@
-// The real menu bar, built from the menu data of the logic: captions with
-// their shortcut texts, check and radio items, menu images, the colour submenu
-// with its swatches, and the accelerator table that makes every shortcut work
-// whichever control has the keyboard focus.
+// The real menu bar: items as the logic inserts them, with their captions,
+// check marks, enabled states and pictures (a menu picture at the window's
+// scale, or a swatch of a colour), and the accelerator table that makes every
+// shortcut work whichever control has the keyboard focus.
 #pragma once
 
 #include <windows.h>
 
-#include <array>
-#include <span>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
-#include "app/Commands.h"
+#include "Owned.h"
 #include "app/MenuTree.h"
 #include "engine/Bitmap32.h"
 
 namespace orvelle::win32 {
 
-constexpr int kMenuImageSize = 16;
-
 class MainMenu {
 public:
-    MainMenu() = default;
-    ~MainMenu();
-    MainMenu(const MainMenu&) = delete;
-    MainMenu& operator=(const MainMenu&) = delete;
-
-    // `images` holds the menu images side by side, kMenuImageSize square each.
-    void Build(std::span<const MenuEntry> entries, const TBitmap32& images);
+    MainMenu();
+    // From here on the window owns the bar and destroys it with itself.
     void AttachTo(HWND window);
-    HMENU Bar() const { return bar_; }
-    HACCEL Accelerators() const { return accelerators_; }
+    // Rebuilt when items with shortcuts have come in since the last call.
+    HACCEL Accelerators();
 
+    void Insert(const MenuItem& item, Command before);
+    void SetCaption(Command item, const std::wstring& caption);
     void SetChecked(Command item, bool checked);
     void SetEnabled(Command item, bool enabled);
-    void SetColorMenuImage(int colorIndex);
+    void SetImage(Command item, const MenuImage& image);
+    // Every item's picture is made again for `dpi`.
+    void SetScale(int dpi);
 
 private:
-    struct Place {
+    struct Item {
         HMENU parent = nullptr;
-        UINT position = 0;
+        HMENU submenu = nullptr;
+        MenuImage image;
     };
-    HMENU AddItem(HMENU parent, const MENUITEMINFOW& info, Command id);
-    void AddColorItems(HMENU colorMenu);
-    HBITMAP MenuImage(const TBitmap32& images, int index);
+    const Item* Find(Command item) const;
+    std::optional<UINT> Position(Command item) const;
+    void SetState(Command item, UINT set, UINT clear);
+    HBITMAP Bitmap(const MenuImage& image);
+    void BarChanged();
 
+    OwnedMenu ownedBar_;
     HMENU bar_ = nullptr;
-    bool attached_ = false;
-    HACCEL accelerators_ = nullptr;
-    std::array<Place, kCommandCount> places_{};
-    std::array<HMENU, kCommandCount> submenus_{};
-    std::vector<std::pair<int, HBITMAP>> images_;  // by image index
-    std::vector<HBITMAP> swatches_;                // by colour index
+    HWND window_ = nullptr;
+    std::vector<std::optional<Item>> items_;  // by command value
+    std::vector<ACCEL> keys_;
+    OwnedAccelerators accelerators_;
+    bool acceleratorsStale_ = true;
+    TBitmap32 pictures_;  // the menu pictures side by side, pictureSize_ square each
+    int pictureSize_ = 0;
+    std::vector<std::pair<MenuImage, OwnedBitmap>> bitmaps_;  // at the current scale
 };
 
 }  // namespace orvelle::win32

@@ -1,23 +1,19 @@
 // The main window's messages, each turned into one call of the logic.
 #include "MainWindow.h"
 
-#include <algorithm>
 #include <exception>
 
 #include "ControlIds.h"
 #include "Win32Services.h"
 #include "app/TfrmMain.h"
-#include "engine/ZoomGeometry.h"
 
 namespace orvelle::win32 {
 
 MainWindow::~MainWindow() {
-    // The logic may be gone already; the window's last messages must not reach it.
+    // The logic may be gone already; the window's last messages must not reach
+    // it. The fonts and pictures go after the controls that show them.
     logic_ = nullptr;
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-    if (toolImages_ != nullptr) ImageList_Destroy(toolImages_);
-    if (controlFont_ != nullptr) DeleteObject(controlFont_);
-    if (colorBoxFont_ != nullptr) DeleteObject(colorBoxFont_);
 }
 
 void MainWindow::Show(int showCommand) {
@@ -32,17 +28,27 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         switch (message) {
             case WM_SIZE:
-                statusBar_.Dock(LOWORD(lParam), HIWORD(lParam));
+                if (wParam != SIZE_MINIMIZED) clientSize_ = Size{LOWORD(lParam), HIWORD(lParam)};
                 if (logic_ != nullptr) logic_->FormResize();
                 return 0;
             case WM_GETMINMAXINFO:
-                reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{kMinOuterWidth, kMinOuterHeight};
+                // The system holds every size change to this, the program's own ones included.
+                reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{minimumSize_.width, minimumSize_.height};
                 return 0;
             case WM_WINDOWPOSCHANGING:
                 OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
                 break;
+            case WM_DPICHANGED: {
+                const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+                if (logic_ != nullptr)
+                    logic_->FormDpiChanged(LOWORD(wParam),
+                                           Rect{suggested.left, suggested.top, suggested.right, suggested.bottom});
+                return 0;
+            }
             case WM_TIMER:
-                if (wParam == kRefresherTimerId && logic_ != nullptr) logic_->RefresherTimer();
+                if (logic_ != nullptr && wParam >= kFirstTimerId &&
+                    wParam < kFirstTimerId + static_cast<WPARAM>(Timer::Count))
+                    logic_->OnTimer(static_cast<Timer>(wParam - kFirstTimerId));
                 return 0;
             case WM_COMMAND:
                 OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -80,15 +86,19 @@ void MainWindow::OnCommand(int id, int code, HWND from) {
     if (from == nullptr) {
         // A menu item or a shortcut from the accelerator table.
         const int value = id - kCommandIdBase;
-        if (value > 0 && value < kCommandCount) logic_->Execute(static_cast<Command>(value));
+        if (value > 0 && value < kCommandCount + kMaxRuntimeCommands) logic_->Execute(static_cast<Command>(value));
     } else if (from == toolBar1_.Handle() || from == toolBar2_.Handle()) {
         const int button = id - kToolButtonIdBase;
-        if (button >= 0 && button < static_cast<int>(ToolButton::Count))
-            logic_->ToolButtonClick(static_cast<ToolButton>(button));
+        if (button >= 0 && button < static_cast<int>(ToolButton::Count)) {
+            const auto clicked = static_cast<ToolButton>(button);
+            logic_->ToolButtonClick(clicked, ToolBarOf(clicked).IsChecked(id));
+        }
     } else if (id == kIdGridColor && (code == CBN_SELCHANGE || code == CBN_CLOSEUP)) {
         logic_->cbGridChange(gridColor_.Selection());
     } else if (id == kIdLogo && code == STN_CLICKED) {
-        logic_->Execute(Command::menuKvOnline);
+        logic_->imgLogoClick();
+    } else if (id == kIdLogo && code == STN_DBLCLK) {
+        logic_->imgLogoDblClick();
     }
 }
 
@@ -112,12 +122,6 @@ LRESULT MainWindow::OnNotify(NMHDR& header) {
 }
 
 void MainWindow::OnWindowPosChanging(WINDOWPOS& position) {
-    // The minimum size holds for every change, also those made by other
-    // programs; a minimised window takes the system's own size.
-    if ((position.flags & SWP_NOSIZE) == 0 && !IsIconic(hwnd_)) {
-        position.cx = std::max(position.cx, kMinOuterWidth);
-        position.cy = std::max(position.cy, kMinOuterHeight);
-    }
     if (logic_ == nullptr || (position.flags & SWP_NOMOVE) != 0) return;
     RECT current;
     GetWindowRect(hwnd_, &current);

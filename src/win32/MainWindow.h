@@ -11,6 +11,7 @@
 #include "CommonControls.h"
 #include "LogoWindow.h"
 #include "MainMenu.h"
+#include "Owned.h"
 #include "PanelWindow.h"
 #include "ToolBar.h"
 #include "ViewWindow.h"
@@ -27,45 +28,53 @@ public:
     MainWindow() = default;
     ~MainWindow() override;
 
-    // Creates the window hidden, with every control in its designed state.
+    // Creates the window hidden, with its controls; the logic gives them
+    // their designed state when it starts.
     bool Create();
     // From here on the window's events reach the logic.
     void ConnectLogic(TfrmMain& logic) { logic_ = &logic; }
     // Shows the window for the first time, maximised when the logic asked so.
     void Show(int showCommand);
-    HACCEL Accelerators() const { return menu_.Accelerators(); }
+    HACCEL Accelerators() { return menu_.Accelerators(); }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // MainView.
     void SetCaption(const std::string& caption) override;
+    int Dpi() const override;
+    void SetScale(int dpi) override;
     Size OuterSize() const override;
+    Size ClientSize() const override;
     Rect OuterBounds() const override;
     void SetOuterBounds(const Rect& bounds) override;
+    void SetClientSize(Size size) override;
+    void SetMinimumSize(Size outer) override;
     WindowState State() const override;
     void SetMaximized() override;
     bool IsVisible() const override;
     void SetTopmost(bool topmost) override;
     void Close() override;
+    void InsertMenuItem(const MenuItem& item, Command before) override;
+    void SetMenuCaption(Command item, const std::string& caption) override;
     void SetChecked(Command item, bool checked) override;
     void SetEnabled(Command item, bool enabled) override;
+    void SetMenuImage(Command item, const MenuImage& image) override;
     void SetButtonDown(ToolButton button, bool down) override;
+    void SetHint(HintTarget target, const std::string& text) override;
     void SetControlVisible(Control control, bool visible) override;
     void SetControlBounds(Control control, const Rect& bounds) override;
     void SetZoomPosition(int position) override;
     void SetZoomLabel(const std::string& text) override;
     void SetGridColorSelection(int colorIndex) override;
     void SetGridColorEnabled(bool enabled) override;
-    void SetColorMenuImage(int colorIndex) override;
+    void SetStatusPanels(std::span<const int> widths) override;
     void SetStatusText(int panel, const std::string& text) override;
     void FocusPanel() override;
     void RepaintView() override;
-    void SetRefresher(bool enabled, int intervalMs) override;
+    void StartTimer(Timer timer, int intervalMs) override;
+    void StopTimer(Timer timer) override;
 
 private:
-    void CreateFonts();
-    void CreateToolBars();
-    void CreateHints();
     void OnCommand(int id, int code, HWND from);
     LRESULT OnNotify(NMHDR& header);
     void OnWindowPosChanging(WINDOWPOS& position);
@@ -74,10 +83,13 @@ private:
 
     TfrmMain* logic_ = nullptr;
     bool showMaximized_ = false;  // asked for while still hidden
+    Size minimumSize_;
+    Size clientSize_;  // of the restored window, kept while it is minimised
+    int scaleDpi_ = USER_DEFAULT_SCREEN_DPI;
 
-    HFONT controlFont_ = nullptr;
-    HFONT colorBoxFont_ = nullptr;
-    HIMAGELIST toolImages_ = nullptr;
+    OwnedFont controlFont_;
+    OwnedFont colorBoxFont_;
+    OwnedImageList toolImages_;
     MainMenu menu_;
     ToolBar toolBar1_;
     ToolBar toolBar2_;

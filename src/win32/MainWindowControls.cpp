@@ -1,10 +1,12 @@
-// Creating the main window and its controls as designed.
-#include <iterator>
-
+// Creating the main window and its controls, and making their insides
+// (fonts, pictures, buttons) for the window's DPI.
 #include "BitmapResources.h"
 #include "ControlIds.h"
 #include "MainWindow.h"
-#include "app/MenuTree.h"
+#include "Text.h"
+#include "WindowDpi.h"
+#include "app/Dpi.h"
+#include "app/MainWindowDesign.h"
 #include "app/TfrmMain.h"
 #include "engine/ZoomGeometry.h"
 
@@ -12,13 +14,11 @@ namespace orvelle::win32 {
 
 namespace {
 
-constexpr int kClientWidth = 702;
-constexpr int kClientHeight = 279;
-constexpr Size kToolImageSize{24, 20};
-constexpr Size kToolButtonSize{32, 26};
+namespace d = design;
+
+constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kMainExStyle = WS_EX_LAYERED;
 constexpr int kToolImageCount = 9;
-constexpr int kStatusBarHeight = 27;
-constexpr int kStatusPartWidths[] = {44, 44, 44, 51, 51, 62};
 
 constexpr int ButtonId(ToolButton button) { return kToolButtonIdBase + static_cast<int>(button); }
 
@@ -26,42 +26,24 @@ using K = ToolItemKind;
 constexpr ToolItem kToolBar1Items[] = {
     {ButtonId(ToolButton::tbPrecise), K::GroupedCheck, 0},
     {ButtonId(ToolButton::tbSmooth), K::GroupedCheck, 1},
-    {kIdSeparator1, K::Separator, 8},
-    {kIdZoomTrackPlace, K::Separator, 161},
-    {kIdZoomLabelPlace, K::Separator, 32},
-    {kIdSeparator2, K::Separator, 8},
+    {kIdSeparator1, K::Separator, d::kSeparatorWidth},
+    {kIdZoomTrackPlace, K::Separator, d::kZoomTrackWidth},
+    {kIdZoomLabelPlace, K::Separator, d::kZoomLabelWidth},
+    {kIdSeparator2, K::Separator, d::kSeparatorWidth},
 };
 
 constexpr ToolItem kToolBar2Items[] = {
     {ButtonId(ToolButton::tbCursor), K::Check, 3},
     {ButtonId(ToolButton::tbGrid), K::Check, 2},
-    {kIdSeparator3, K::Separator, 8},
+    {kIdSeparator3, K::Separator, d::kSeparatorWidth},
     {ButtonId(ToolButton::tbRastered), K::Check, 4},
-    {kIdGridColorPlace, K::Separator, 88},
-    {kIdSeparator4, K::Separator, 8},
+    {kIdGridColorPlace, K::Separator, d::kGridColorWidth},
+    {kIdSeparator4, K::Separator, d::kSeparatorWidth},
     {ButtonId(ToolButton::tbOnTop), K::Check, 5},
     {ButtonId(ToolButton::tbRuler), K::Push, 6},
-    {kIdSeparator5, K::Separator, 8},
+    {kIdSeparator5, K::Separator, d::kSeparatorWidth},
     {ButtonId(ToolButton::tbHelp), K::Push, 8},
 };
-
-struct ButtonHint {
-    ToolButton button;
-    const wchar_t* text;
-};
-constexpr ButtonHint kButtonHints[] = {
-    {ToolButton::tbPrecise, L"Precise Magnification"},
-    {ToolButton::tbSmooth, L"Smooth Magnification"},
-    {ToolButton::tbCursor, L"Show Mouse Position"},
-    {ToolButton::tbGrid, L"Show Grid"},
-    {ToolButton::tbRastered, L"Rastered Grid Lines\r\n(Visible on Any Background)"},
-    {ToolButton::tbOnTop, L"Always On Top"},
-    {ToolButton::tbRuler, L"Launch Tessaly"},
-    {ToolButton::tbHelp, L"Help"},
-};
-constexpr const wchar_t* kZoomHint = L"Magnification Level";
-constexpr const wchar_t* kGridColorHint = L"Grid Color";
-constexpr const wchar_t* kLogoHint = L"Browse Web for Updates";
 
 }  // namespace
 
@@ -69,71 +51,82 @@ bool MainWindow::Create() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterWindowClass(kMainClassName, 0, LoadCursorW(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE),
                         LoadIconW(instance, L"MAINICON"));
-    menu_.Build(MainMenuEntries(), LoadBitmapResource(L"MENUIMAGES"));
-
-    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    const DWORD exStyle = WS_EX_LAYERED;
-    RECT outer{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&outer, style, TRUE, exStyle);
-    if (CreateFor(exStyle, kMainClassName, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
-                  outer.bottom - outer.top, nullptr, nullptr) == nullptr)
+    // The logic gives the window its designed client area once it knows the window's DPI.
+    if (CreateFor(kMainExStyle, kMainClassName, L"", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, nullptr, nullptr) == nullptr)
         return false;
     menu_.AttachTo(hwnd_);
     // A layered window stays invisible until it has its attributes; full
     // opacity keeps it looking like any window while a plain screen copy skips it.
     SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
 
-    CreateFonts();
-    CreateToolBars();
-    logo_.Create(hwnd_, kIdLogo, Point{592, -1}, LoadBitmapResource(L"LOGO"));
-    panel_.Create(hwnd_, kIdPanel, Rect::FromSize(kPanelLeft, 34, 289, 185));
-    view_.Create(panel_.Handle(), kIdView, Rect::FromSize(kPanelBevel, kPanelBevel, 285, 181),
-                 [this](ImageRef target, const Rect& area) {
-                     if (logic_ != nullptr) logic_->PaintView(target, area);
-                 });
-    statusBar_.Create(StatusBarArgs{hwnd_, kIdStatusBar, kStatusBarHeight, kStatusPartWidths, controlFont_});
-    CreateHints();
+    toolBar1_.Create(hwnd_, kIdToolBar1, kToolBar1Items);
+    toolBar2_.Create(hwnd_, kIdToolBar2, kToolBar2Items);
+    zoomTrack_.Create(TrackBarArgs{toolBar1_.Handle(), kIdZoomTrack, kMinZoom, kMaxZoom});
+    zoomLabel_.Create(toolBar1_.Handle(), kIdZoomLabel);
+    gridColor_.Create(toolBar2_.Handle(), kIdGridColor, kStandardColors);
+    logo_.Create(hwnd_, kIdLogo);
+    panel_.Create(hwnd_, kIdPanel);
+    view_.Create(panel_.Handle(), kIdView, [this](ImageRef target, const Rect& area) {
+        if (logic_ != nullptr) logic_->PaintView(target, area);
+    });
+    statusBar_.Create(hwnd_, kIdStatusBar);
+    logoHint_.Create(hwnd_);
     return true;
 }
 
-void MainWindow::CreateFonts() {
-    controlFont_ = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
-    colorBoxFont_ = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
-}
+int MainWindow::Dpi() const { return WindowDpi(hwnd_); }
 
-void MainWindow::CreateToolBars() {
+void MainWindow::SetScale(int dpi) {
+    scaleDpi_ = dpi;
+    const auto scaled = [dpi](int designed) { return ScaleToDpi(designed, dpi); };
+    const int percent = PictureScalePercent(dpi);
+    OwnedFont controlFont(CreatePointFont(Widen(d::kFontFace).c_str(), d::kFontPoints, d::kFontCharset, dpi));
+    OwnedFont colorBoxFont(CreatePointFont(Widen(d::kGridColorFontFace).c_str(), d::kFontPoints, DEFAULT_CHARSET, dpi));
+
     // Image lists keep straight alpha and blend each image when they draw it.
-    const TBitmap32 strip = LoadBitmapResource(L"TOOLIMAGES");
-    toolImages_ = ImageList_Create(kToolImageSize.width, kToolImageSize.height, ILC_COLOR32, kToolImageCount, 0);
+    const Size imageSize = ScalePicture(d::kToolImage, percent);
+    OwnedImageList images(ImageList_Create(imageSize.width, imageSize.height, ILC_COLOR32, kToolImageCount, 0));
+    const TBitmap32 strip = LoadScaledPicture(L"TOOLIMAGES", percent);
     if (!strip.Empty()) {
-        HBITMAP images = CreateBitmapFrom(strip, Rect::FromSize(0, 0, strip.Width(), strip.Height()), AlphaMode::Straight);
-        ImageList_Add(toolImages_, images, nullptr);
-        DeleteObject(images);
+        const OwnedBitmap pictures =
+            CreateBitmapFrom(strip, Rect::FromSize(0, 0, strip.Width(), strip.Height()), AlphaMode::Straight);
+        ImageList_Add(images.get(), pictures.get(), nullptr);
     }
+    const ToolBarScale bars{images.get(), imageSize, ScaleToDpi(d::kToolButton, dpi), dpi};
+    toolBar1_.SetScale(bars);
+    toolBar2_.SetScale(bars);
 
-    toolBar1_.Create(ToolBarArgs{hwnd_, kIdToolBar1, Rect::FromSize(4, 4, 273, 26), toolImages_, kToolImageSize,
-                                 kToolButtonSize, kToolBar1Items});
-    toolBar2_.Create(ToolBarArgs{hwnd_, kIdToolBar2, Rect::FromSize(277, 4, 304, 26), toolImages_, kToolImageSize,
-                                 kToolButtonSize, kToolBar2Items});
+    // The embedded controls over their placeholders.
+    SetChildBounds(zoomTrack_.Handle(), toolBar1_.ItemRect(kIdZoomTrackPlace));
+    zoomTrack_.SetThumbLength(scaled(d::kZoomThumbLength));
+    SetChildBounds(zoomLabel_.Handle(), toolBar1_.ItemRect(kIdZoomLabelPlace));
+    SetFont(zoomLabel_.Handle(), controlFont.get());
+    gridColor_.SetScale(ColorBoxScale{toolBar2_.ItemRect(kIdGridColorPlace), scaled(d::kGridColorFrameHeight),
+                                      scaled(d::kGridColorRowHeight), d::kGridColorVisibleRows, colorBoxFont.get()});
+    SetFont(statusBar_.Handle(), controlFont.get());
+    logo_.SetPicture(LoadScaledPicture(L"LOGO", percent));
+    panel_.SetBevelWidth(scaled(d::kPanelBevel));
+    menu_.SetScale(dpi);
 
-    zoomTrack_.Create(TrackBarArgs{toolBar1_.Handle(), kIdZoomTrack, toolBar1_.ItemRect(kIdZoomTrackPlace), kMinZoom,
-                                   kMaxZoom, kDesignedZoom, 22});
-    zoomLabel_.Create(LabelArgs{toolBar1_.Handle(), kIdZoomLabel, toolBar1_.ItemRect(kIdZoomLabelPlace), L"10 X",
-                                controlFont_});
-    gridColor_.Create(ColorBoxArgs{toolBar2_.Handle(), kIdGridColor, toolBar2_.ItemRect(kIdGridColorPlace), 20, 16,
-                                   colorBoxFont_, kStandardColors});
+    // The previous fonts and pictures go only now that no control uses them.
+    controlFont_ = std::move(controlFont);
+    colorBoxFont_ = std::move(colorBoxFont);
+    toolImages_ = std::move(images);
 }
 
-void MainWindow::CreateHints() {
-    for (const ButtonHint& hint : kButtonHints)
-        ToolBarOf(hint.button).SetButtonHint(ButtonId(hint.button), hint.text);
-    toolBar1_.AddControlHint(zoomTrack_.Handle(), kZoomHint);
-    toolBar1_.AddControlHint(zoomLabel_.Handle(), kZoomHint);
-    toolBar2_.AddControlHint(gridColor_.Handle(), kGridColorHint);
-    logoHint_.Create(hwnd_);
-    logoHint_.AddTool(logo_.Handle(), kLogoHint);
+void MainWindow::SetClientSize(Size size) {
+    if (IsIconic(hwnd_) || IsZoomed(hwnd_)) return;
+    const Size outer = OuterSizeForClient(size, kMainStyle, kMainExStyle, true, scaleDpi_);
+    const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.width, outer.height, flags);
+    // The menu bar may need more than one line: whatever the frame takes, the
+    // client area ends up as asked.
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const int wider = size.width - client.right;
+    const int higher = size.height - client.bottom;
+    if (wider != 0 || higher != 0) SetWindowPos(hwnd_, nullptr, 0, 0, outer.width + wider, outer.height + higher, flags);
 }
 
 ToolBar& MainWindow::ToolBarOf(ToolButton button) {

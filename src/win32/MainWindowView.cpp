@@ -1,10 +1,7 @@
 // MainView: what the logic asks of the window, each a call or two of the API.
-#include <algorithm>
-
 #include "ControlIds.h"
 #include "MainWindow.h"
 #include "Text.h"
-#include "engine/ZoomGeometry.h"
 
 namespace orvelle::win32 {
 
@@ -32,6 +29,13 @@ Size MainWindow::OuterSize() const {
     return Size{r.right - r.left, r.bottom - r.top};
 }
 
+Size MainWindow::ClientSize() const {
+    if (IsIconic(hwnd_)) return clientSize_;
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    return Size{r.right, r.bottom};
+}
+
 Rect MainWindow::OuterBounds() const {
     if (!IsIconic(hwnd_) && !IsZoomed(hwnd_)) {
         RECT r;
@@ -47,21 +51,29 @@ Rect MainWindow::OuterBounds() const {
 }
 
 void MainWindow::SetOuterBounds(const Rect& bounds) {
-    // Programmatic sizes obey the same minimum as dragging the frame.
-    const int width = std::max(bounds.Width(), kMinOuterWidth);
-    const int height = std::max(bounds.Height(), kMinOuterHeight);
     if (!IsIconic(hwnd_) && !IsZoomed(hwnd_)) {
-        SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
+    // Restoring the window later checks these bounds against its minimum.
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(hwnd_, &placement);
-    RECT normal{bounds.left, bounds.top, bounds.left + width, bounds.top + height};
+    RECT normal{bounds.left, bounds.top, bounds.right, bounds.bottom};
     const POINT offset = WorkAreaOffset(normal);
     OffsetRect(&normal, -offset.x, -offset.y);
     placement.rcNormalPosition = normal;
     SetWindowPlacement(hwnd_, &placement);
+}
+
+void MainWindow::SetMinimumSize(Size outer) {
+    minimumSize_ = outer;
+    // A window already smaller grows to it: the system checks the size again.
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    if (!IsIconic(hwnd_) && !IsZoomed(hwnd_) && (r.right - r.left < outer.width || r.bottom - r.top < outer.height))
+        SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 WindowState MainWindow::State() const {
@@ -88,12 +100,38 @@ void MainWindow::SetTopmost(bool topmost) {
 // Posted, so that the handler asking for it finishes before the window goes.
 void MainWindow::Close() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
+void MainWindow::InsertMenuItem(const MenuItem& item, Command before) { menu_.Insert(item, before); }
+
+void MainWindow::SetMenuCaption(Command item, const std::string& caption) { menu_.SetCaption(item, Widen(caption)); }
+
 void MainWindow::SetChecked(Command item, bool checked) { menu_.SetChecked(item, checked); }
 
 void MainWindow::SetEnabled(Command item, bool enabled) { menu_.SetEnabled(item, enabled); }
 
+void MainWindow::SetMenuImage(Command item, const MenuImage& image) { menu_.SetImage(item, image); }
+
 void MainWindow::SetButtonDown(ToolButton button, bool down) {
     ToolBarOf(button).SetChecked(kToolButtonIdBase + static_cast<int>(button), down);
+}
+
+void MainWindow::SetHint(HintTarget target, const std::string& text) {
+    const std::wstring hint = Widen(text);
+    auto button = [&](ToolButton b) { ToolBarOf(b).SetButtonHint(kToolButtonIdBase + static_cast<int>(b), hint); };
+    switch (target) {
+        case HintTarget::tbPrecise: return button(ToolButton::tbPrecise);
+        case HintTarget::tbSmooth: return button(ToolButton::tbSmooth);
+        case HintTarget::tbCursor: return button(ToolButton::tbCursor);
+        case HintTarget::tbGrid: return button(ToolButton::tbGrid);
+        case HintTarget::tbRastered: return button(ToolButton::tbRastered);
+        case HintTarget::tbOnTop: return button(ToolButton::tbOnTop);
+        case HintTarget::tbRuler: return button(ToolButton::tbRuler);
+        case HintTarget::tbHelp: return button(ToolButton::tbHelp);
+        case HintTarget::tbZoom: return toolBar1_.SetControlHint(zoomTrack_.Handle(), hint);
+        case HintTarget::labelZoom: return toolBar1_.SetControlHint(zoomLabel_.Handle(), hint);
+        case HintTarget::cbGrid: return toolBar2_.SetControlHint(gridColor_.Handle(), hint);
+        case HintTarget::imgLogo: return logoHint_.SetTool(logo_.Handle(), hint);
+        case HintTarget::Count: return;
+    }
 }
 
 HWND MainWindow::ControlHandle(Control control) const {
@@ -123,11 +161,7 @@ void MainWindow::SetControlVisible(Control control, bool visible) {
 }
 
 void MainWindow::SetControlBounds(Control control, const Rect& bounds) {
-    // No copying of the old pixels: a sibling moved just before may have
-    // covered them, and the copy would carry its picture along.
-    if (HWND h = ControlHandle(control))
-        SetWindowPos(h, nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    if (HWND h = ControlHandle(control)) SetChildBounds(h, bounds);
 }
 
 void MainWindow::SetZoomPosition(int position) { zoomTrack_.SetPosition(position); }
@@ -136,12 +170,9 @@ void MainWindow::SetZoomLabel(const std::string& text) { zoomLabel_.SetText(Wide
 
 void MainWindow::SetGridColorSelection(int colorIndex) { gridColor_.SetSelection(colorIndex); }
 
-void MainWindow::SetGridColorEnabled(bool enabled) {
-    gridColor_.SetEnabled(enabled);
-    menu_.SetEnabled(Command::menuColor, enabled);
-}
+void MainWindow::SetGridColorEnabled(bool enabled) { gridColor_.SetEnabled(enabled); }
 
-void MainWindow::SetColorMenuImage(int colorIndex) { menu_.SetColorMenuImage(colorIndex); }
+void MainWindow::SetStatusPanels(std::span<const int> widths) { statusBar_.SetParts(widths); }
 
 void MainWindow::SetStatusText(int panel, const std::string& text) { statusBar_.SetCenteredText(panel, Widen(text)); }
 
@@ -149,11 +180,10 @@ void MainWindow::FocusPanel() { SetFocus(panel_.Handle()); }
 
 void MainWindow::RepaintView() { view_.Repaint(); }
 
-void MainWindow::SetRefresher(bool enabled, int intervalMs) {
-    if (enabled)
-        SetTimer(hwnd_, kRefresherTimerId, static_cast<UINT>(intervalMs), nullptr);
-    else
-        KillTimer(hwnd_, kRefresherTimerId);
+void MainWindow::StartTimer(Timer timer, int intervalMs) {
+    SetTimer(hwnd_, kFirstTimerId + static_cast<UINT_PTR>(timer), static_cast<UINT>(intervalMs), nullptr);
 }
+
+void MainWindow::StopTimer(Timer timer) { KillTimer(hwnd_, kFirstTimerId + static_cast<UINT_PTR>(timer)); }
 
 }  // namespace orvelle::win32

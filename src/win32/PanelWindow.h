@@ -1,5 +1,5 @@
 // Panel1: the frame around the magnified view, a lowered bevel two pixels
-// wide. It takes the keyboard focus when the logic hands it over.
+// wide at 96 DPI. It takes the keyboard focus when the logic hands it over.
 #pragma once
 
 #include "BaseWindow.h"
@@ -9,13 +9,14 @@ namespace orvelle::win32 {
 
 class PanelWindow : public BaseWindow<PanelWindow> {
 public:
-    static constexpr int kBevelWidth = 2;
-
-    bool Create(HWND parent, int id, const Rect& bounds);
+    bool Create(HWND parent, int id);
+    void SetBevelWidth(int width);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     void Paint(HDC dc) const;
+
+    int bevelWidth_ = 2;
 };
 
 }  // namespace orvelle::win32

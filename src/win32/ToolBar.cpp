@@ -1,6 +1,7 @@
 #include "ToolBar.h"
 
 #include "CommonControls.h"
+#include "app/Dpi.h"
 
 namespace orvelle::win32 {
 
@@ -41,35 +42,41 @@ BYTE StyleOf(ToolItemKind kind) {
 
 }  // namespace
 
-bool ToolBar::Create(const ToolBarArgs& args) {
+bool ToolBar::Create(HWND parent, int id, std::span<const ToolItem> items) {
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
                         CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
-    hwnd_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, style, args.bounds.left, args.bounds.top,
-                            args.bounds.Width(), args.bounds.Height(), args.parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr),
-                            nullptr);
+    hwnd_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, style, 0, 0, 0, 0, parent, ChildId(id),
+                            GetModuleHandleW(nullptr), nullptr);
     if (hwnd_ == nullptr) return false;
+    items_.assign(items.begin(), items.end());
     SetWindowSubclass(hwnd_, &ForwardChildNotifications, 0, 0);
     SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(args.images));
-    SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(args.imageSize.width, args.imageSize.height));
-
-    std::vector<TBBUTTON> buttons;
-    for (const ToolItem& item : args.items) {
-        TBBUTTON button{};
-        button.iBitmap = item.imageOrWidth;
-        button.idCommand = item.id;
-        button.fsState = TBSTATE_ENABLED;
-        button.fsStyle = StyleOf(item.kind);
-        buttons.push_back(button);
-    }
-    SendMessageW(hwnd_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
-    // Set after the buttons are in: adding them measures the buttons afresh.
-    SendMessageW(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(args.buttonSize.width, args.buttonSize.height));
     // Room for hints of two lines (a line break makes the second).
     if (HWND tips = reinterpret_cast<HWND>(SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0)))
         SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 400);
     return true;
+}
+
+void ToolBar::SetScale(const ToolBarScale& scale) {
+    // A separator's width is fixed when it is added, so the buttons are made
+    // again, each with the state it had.
+    std::vector<TBBUTTON> buttons;
+    for (const ToolItem& item : items_) {
+        TBBUTTON button{};
+        const bool separator = item.kind == ToolItemKind::Separator;
+        button.iBitmap = separator ? ScaleToDpi(item.imageOrWidth, scale.dpi) : item.imageOrWidth;
+        button.idCommand = item.id;
+        const LRESULT state = SendMessageW(hwnd_, TB_GETSTATE, static_cast<WPARAM>(item.id), 0);
+        button.fsState = state >= 0 ? static_cast<BYTE>(state) : static_cast<BYTE>(TBSTATE_ENABLED);
+        button.fsStyle = StyleOf(item.kind);
+        buttons.push_back(button);
+    }
+    while (SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageW(hwnd_, TB_DELETEBUTTON, 0, 0);
+    SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(scale.images));
+    SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(scale.imageSize.width, scale.imageSize.height));
+    SendMessageW(hwnd_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+    // Set after the buttons are in: adding them measures the buttons afresh.
+    SendMessageW(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(scale.buttonSize.width, scale.buttonSize.height));
 }
 
 Rect ToolBar::ItemRect(int id) const {
@@ -94,9 +101,9 @@ const wchar_t* ToolBar::ButtonHint(int id) const {
     return nullptr;
 }
 
-void ToolBar::AddControlHint(HWND control, const std::wstring& text) {
+void ToolBar::SetControlHint(HWND control, const std::wstring& text) {
     HWND tips = reinterpret_cast<HWND>(SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0));
-    if (tips != nullptr) AddControlTool(tips, hwnd_, control, text);
+    if (tips != nullptr) SetControlTool(tips, hwnd_, control, text);
 }
 
 }  // namespace orvelle::win32

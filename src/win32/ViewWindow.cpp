@@ -6,12 +6,12 @@
 
 namespace orvelle::win32 {
 
-bool ViewWindow::Create(HWND parent, int id, const Rect& bounds, Painter painter) {
+bool ViewWindow::Create(HWND parent, int id, Painter painter) {
     painter_ = std::move(painter);
     // No background brush: every pixel is painted, so erasing would only flicker.
     RegisterWindowClass(kViewClassName, 0, LoadCursorW(nullptr, IDC_ARROW), nullptr);
     return CreateFor(0, kViewClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                     bounds.left, bounds.top, bounds.Width(), bounds.Height(), parent,
+                     0, 0, 0, 0, parent,
                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
 }
 

@@ -16,7 +16,7 @@ public:
     // Renders `area` of the whole view `target`.
     using Painter = std::function<void(ImageRef target, const Rect& area)>;
 
-    bool Create(HWND parent, int id, const Rect& bounds, Painter painter);
+    bool Create(HWND parent, int id, Painter painter);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Paints now, not at the next idle moment.
     void Repaint() {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "Owned.h"
 #include "Text.h"
 #include "app/TfrmMain.h"
 
@@ -72,28 +73,26 @@ LocalTime Win32Clock::Now() {
 }
 
 StartupListService::AddResult Win32StartupList::AddIfMissing(const std::string& name, const std::string& command) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
+    HKEY opened = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &opened,
                         nullptr) != ERROR_SUCCESS)
         return AddResult::KeyUnavailable;
+    const OwnedKey key(opened);
     const std::wstring valueName = Widen(name);
-    AddResult result = AddResult::AlreadyPresent;
-    if (RegQueryValueExW(key, valueName.c_str(), nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
-        const std::wstring data = Widen(command);
-        const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
-        const LSTATUS written = RegSetValueExW(key, valueName.c_str(), 0, REG_SZ,
-                                               reinterpret_cast<const BYTE*>(data.c_str()), bytes);
-        result = written == ERROR_SUCCESS ? AddResult::Added : AddResult::WriteFailed;
-    }
-    RegCloseKey(key);
-    return result;
+    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
+        return AddResult::AlreadyPresent;
+    const std::wstring data = Widen(command);
+    const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+    const LSTATUS written =
+        RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()), bytes);
+    return written == ERROR_SUCCESS ? AddResult::Added : AddResult::WriteFailed;
 }
 
 void Win32StartupList::Remove(const std::string& name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-    RegDeleteValueW(key, Widen(name).c_str());
-    RegCloseKey(key);
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS) return;
+    const OwnedKey key(opened);
+    RegDeleteValueW(key.get(), Widen(name).c_str());
 }
 
 void ShowErrorMessage(HWND owner, const std::string& text) {

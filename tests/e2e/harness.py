@@ -262,10 +262,12 @@ class Shot:
 
 
 class Window:
-    """One reading of the main window by the probe: rectangles are screen coordinates (left, top, right, bottom)."""
+    """One reading of the main window by the probe: rectangles are screen coordinates (left, top, right, bottom).
+    dpi is that of the session the window runs in."""
 
-    def __init__(self, info):
+    def __init__(self, info, dpi=96):
         self.info = info
+        self.dpi = dpi
 
     def __getitem__(self, key):
         return self.info[key]
@@ -300,9 +302,10 @@ class Window:
 class Session:
     """The program running in a world of its own. Use as a context manager; stop() ends everything it started."""
 
-    def __init__(self, name="e2e", settings=None, env=None):
+    def __init__(self, name="e2e", settings=None, env=None, dpi=96):
         self.name = name
         self.settings = settings
+        self.dpi = dpi
         self.extra_env = env or {}
         self.root = Path(tempfile.mkdtemp(prefix=f"orvelle-{name}-"))
         self.xvfb = None
@@ -332,7 +335,7 @@ class Session:
 
     def start(self):
         self.start_display()
-        copy_prefix(template_prefix(), self.prefix)
+        copy_prefix(template_prefix(self.dpi), self.prefix)
         self.app_dir.mkdir()
         shutil.copy2(exe_path(), self.app_dir / "Orvelle.exe")
         if self.settings is not None:
@@ -462,7 +465,7 @@ class Session:
             return None
         if code != 0:
             raise AssertionError(f"probe info failed ({code}): {output}")
-        self.last_window = Window(json.loads(output))
+        self.last_window = Window(json.loads(output), self.dpi)
         return self.last_window
 
     def wait_for(self, check, timeout=10, what="the window to reach the expected state"):
@@ -573,7 +576,7 @@ def wait_or_kill(process, timeout=10):
 # One template prefix and one picture per run, in a folder that the runner removes at the end.
 
 _run_dir = None
-_template = None
+_templates = {}
 _picture = None
 
 
@@ -584,24 +587,41 @@ def run_dir():
     return _run_dir
 
 
-def template_prefix():
-    """Initialises a Wine prefix once per run; sessions copy it."""
-    global _template
-    if _template is None:
-        prefix = run_dir() / "template"
-        env = dict(os.environ)
-        env.update(WINE_ENV)
-        env["WINEPREFIX"] = str(prefix)
-        env.pop("DISPLAY", None)
-        try:
-            subprocess.run(["wineboot", "--init"], env=env, timeout=300, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, check=True)
-        finally:
-            subprocess.run(["wineserver", "-w"], env=env, timeout=300)
-        if not (prefix / "system.reg").exists():
-            raise E2EError("wineboot did not create a prefix")
-        _template = prefix
-    return _template
+def _prefix_env(prefix):
+    env = dict(os.environ)
+    env.update(WINE_ENV)
+    env["WINEPREFIX"] = str(prefix)
+    env.pop("DISPLAY", None)
+    return env
+
+
+def template_prefix(dpi=96):
+    """Initialises a Wine prefix once per run, and one per other DPI the run asks for; sessions copy them.
+
+    Wine reports the DPI of its registry to programs, as Windows reports the display's scale."""
+    if dpi not in _templates:
+        if dpi == 96:
+            prefix = run_dir() / "template"
+            env = _prefix_env(prefix)
+            try:
+                subprocess.run(["wineboot", "--init"], env=env, timeout=300, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, check=True)
+            finally:
+                subprocess.run(["wineserver", "-w"], env=env, timeout=300)
+            if not (prefix / "system.reg").exists():
+                raise E2EError("wineboot did not create a prefix")
+        else:
+            prefix = run_dir() / f"template-{dpi}"
+            copy_prefix(template_prefix(96), prefix)
+            env = _prefix_env(prefix)
+            try:
+                subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+                                "REG_DWORD", "/d", str(dpi), "/f"], env=env, timeout=120, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, check=True)
+            finally:
+                subprocess.run(["wineserver", "-w"], env=env, timeout=300)
+        _templates[dpi] = prefix
+    return _templates[dpi]
 
 
 _BINARY_SUFFIXES = (".dll", ".exe", ".drv", ".sys", ".ocx", ".acm", ".cpl", ".tlb", ".ax", ".ds", ".nls", ".mui")
@@ -627,7 +647,8 @@ def shared_picture():
 
 
 def cleanup_run():
-    global _run_dir, _template, _picture
+    global _run_dir, _picture
     if _run_dir is not None:
         shutil.rmtree(_run_dir, ignore_errors=True)
-    _run_dir = _template = _picture = None
+    _run_dir = _picture = None
+    _templates.clear()

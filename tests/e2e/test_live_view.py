@@ -5,59 +5,11 @@ import re
 import unittest
 
 from harness import SCREEN_HEIGHT, SCREEN_WIDTH, Session, picture_colour
+from layout_support import check_layout
 
 # A window that leaves most of the screen free for the picture; the tests keep the captured patch off it.
 WIDTH, HEIGHT = 700, 320
 MIN_WIDTH, MIN_HEIGHT = 320, 300
-
-
-def expected_layout(outer_width, outer_height, zoom, toolbar=True, statusbar=True):
-    """Where the frame, the view, the second toolbar and the logo belong, in client coordinates, for a window of
-    this outer size: the frame's inside is the largest multiple of the zoom that fits."""
-    two_rows = outer_width <= 592
-    top = 4 if not toolbar else 62 if two_rows else 34
-    width = outer_width - 16 - ((outer_width - 20) % zoom)
-    if statusbar:
-        height = outer_height - top - 79 - ((outer_height - top - 83) % zoom)
-    else:
-        height = outer_height - top - 58 - ((outer_height - top - 62) % zoom)
-    layout = {
-        "Panel": (4, top, 4 + width, top + height),
-        "View": (6, top + 2, 6 + width - 4, top + 2 + height - 4),
-        "logo": toolbar and (outer_width > 690 or 378 < outer_width <= 592),
-    }
-    if toolbar:
-        layout["ToolBar2"] = (4, 32) if two_rows else (277, 4)
-    return layout
-
-
-class LayoutMismatch(AssertionError):
-    pass
-
-
-def check_layout(window, outer_size=None, toolbar=True, statusbar=True):
-    width, height = window.outer_size
-    if outer_size is not None and (width, height) != outer_size:
-        raise LayoutMismatch(f"outer size is {width} x {height}, expected {outer_size[0]} x {outer_size[1]}")
-    zoom = window.zoom()
-    wanted = expected_layout(width, height, zoom, toolbar, statusbar)
-    where = f"window {width} x {height}, zoom {zoom}"
-    for name in ("Panel", "View"):
-        actual = window.control_rect(name, relative_to_client=True)
-        if actual != wanted[name]:
-            raise LayoutMismatch(f"{name} at {actual}, expected {wanted[name]} ({where})")
-    if window.control("Logo")["visible"] != wanted["logo"]:
-        raise LayoutMismatch(f"logo visible is {window.control('Logo')['visible']} ({where})")
-    if wanted["logo"] and window.control_rect("Logo", relative_to_client=True)[0] != width - 108:
-        raise LayoutMismatch(f"logo at x {window.control_rect('Logo', True)[0]}, expected {width - 108} ({where})")
-    for name in ("ToolBar1", "ToolBar2", "ZoomTrack"):
-        if window.control(name)["visible"] != toolbar:
-            raise LayoutMismatch(f"{name} visible is {not toolbar} ({where})")
-    if toolbar and window.control_rect("ToolBar2", relative_to_client=True)[:2] != wanted["ToolBar2"]:
-        raise LayoutMismatch(f"ToolBar2 at {window.control_rect('ToolBar2', True)[:2]}, expected "
-                             f"{wanted['ToolBar2']} ({where})")
-    if window.control("StatusBar")["visible"] != statusbar:
-        raise LayoutMismatch(f"status bar visible is {not statusbar} ({where})")
 
 
 class LiveViewTest(unittest.TestCase):

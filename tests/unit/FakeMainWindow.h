@@ -1,6 +1,8 @@
 // Recording doubles of the main window's view and services.
 #pragma once
 
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -13,69 +15,125 @@ namespace orvelle::testing {
 
 class FakeMainView : public MainView {
 public:
-    // Every call, as text, in order: "SetChecked menuGrid 1" style entries.
+    // Every call, as text, in order: "SetChecked 42 1" style entries.
     std::vector<std::string> calls;
     bool record = true;  // off: calls are not kept, and the view itself allocates nothing
 
-    Size outer{400, 300};
+    int dpi = 96;
+    // What the frame, the caption and the menu bar take of the outer size;
+    // the layout's reference frame. Windows 10 at 100 % takes 16 x 59.
+    Size frame{16, 52};
     Rect bounds = Rect::FromSize(760, 250, 400, 300);
+    Size maximum{8000, 8000};  // the largest outer size the system allows
     WindowState state = WindowState::Normal;
     bool visible = false;
     std::string caption;
-    std::map<Command, bool> checked;
-    std::map<Command, bool> enabled;
+    int scale = 0;  // the DPI of the last SetScale
+    Size minimum;
+    std::map<Command, MenuItem> menu;  // as the menu shows each item
+    std::map<Command, Command> insertedBefore;
+    std::vector<Command> menuOrder;  // items in display order
     std::map<ToolButton, bool> buttons;
+    std::map<HintTarget, std::string> hints;
     std::map<Control, bool> controlVisible;
     std::map<Control, Rect> controlBounds;
+    std::vector<int> statusPanels;
     std::string statusTexts[6];
     std::string zoomLabel;
-    int zoomPosition = 10;
-    int gridColorSelection = 0;
-    bool gridColorEnabled = true;
-    int colorMenuImage = -1;
+    int zoomPosition = 0;
+    int gridColorSelection = -1;
+    bool gridColorEnabled = false;
     bool topmost = false;
     bool closed = false;
-    bool refresherEnabled = false;
-    int refresherIntervalMs = 0;
+    std::map<Timer, int> timers;  // the running ones, with their intervals
     int repaints = 0;
     int focusCount = 0;
+    // Runs inside SetOuterBounds, as the system's messages run inside SetWindowPos.
+    std::function<void(const Rect&)> onBoundsChanged;
 
     bool captionFails = false;  // makes start-up fail at its first step
+
+    Size OuterSize() const override { return Size{bounds.Width(), bounds.Height()}; }
+    Size ClientSize() const override {
+        return Size{bounds.Width() - frame.width, bounds.Height() - frame.height};
+    }
+    // A drag of the frame: the system keeps it within the minimum.
+    void Resize(Size outer) { bounds = Clamped(Rect::FromSize(bounds.left, bounds.top, outer.width, outer.height)); }
+    bool IsChecked(Command item) const { return menu.count(item) != 0 && menu.at(item).checked; }
+    bool TimerRunning(Timer t) const { return timers.count(t) != 0; }
 
     void SetCaption(const std::string& text) override {
         if (captionFails) throw std::runtime_error("Cannot set the caption");
         caption = text;
         if (record) calls.push_back("SetCaption " + text);
     }
-    Size OuterSize() const override { return outer; }
+    int Dpi() const override { return dpi; }
+    void SetScale(int value) override {
+        scale = value;
+        if (record) calls.push_back("SetScale " + std::to_string(value));
+    }
     Rect OuterBounds() const override { return bounds; }
     void SetOuterBounds(const Rect& b) override {
-        bounds = b;
-        outer = Size{b.Width(), b.Height()};
+        bounds = Clamped(b);
         if (record) calls.push_back("SetOuterBounds");
+        if (onBoundsChanged) onBoundsChanged(bounds);
+    }
+    void SetClientSize(Size size) override {
+        bounds = Clamped(Rect::FromSize(bounds.left, bounds.top, size.width + frame.width, size.height + frame.height));
+        if (record) calls.push_back("SetClientSize");
+    }
+    void SetMinimumSize(Size size) override {
+        minimum = size;
+        if (record) calls.push_back("SetMinimumSize");
     }
     WindowState State() const override { return state; }
-    void SetMaximized() override { state = WindowState::Maximized; if (record) calls.push_back("SetMaximized"); }
+    void SetMaximized() override {
+        state = WindowState::Maximized;
+        if (record) calls.push_back("SetMaximized");
+    }
     bool IsVisible() const override { return visible; }
-    void SetTopmost(bool on) override { topmost = on; if (record) calls.push_back("SetTopmost " + std::to_string(on)); }
-    void Close() override { closed = true; if (record) calls.push_back("Close"); }
+    void SetTopmost(bool on) override {
+        topmost = on;
+        if (record) calls.push_back("SetTopmost " + std::to_string(on));
+    }
+    void Close() override {
+        closed = true;
+        if (record) calls.push_back("Close");
+    }
+    void InsertMenuItem(const MenuItem& item, Command before) override {
+        menu[item.id] = item;
+        insertedBefore[item.id] = before;
+        const auto at = before == Command::None ? menuOrder.end() : std::find(menuOrder.begin(), menuOrder.end(), before);
+        menuOrder.insert(at, item.id);
+        if (record) calls.push_back("InsertMenuItem " + std::to_string(static_cast<int>(item.id)));
+    }
+    void SetMenuCaption(Command item, const std::string& text) override {
+        menu[item].caption = text;
+        if (record) calls.push_back("SetMenuCaption " + std::to_string(static_cast<int>(item)) + " " + text);
+    }
     void SetChecked(Command item, bool on) override {
-        checked[item] = on;
+        menu[item].checked = on;
         if (record) calls.push_back("SetChecked " + std::to_string(static_cast<int>(item)) + " " + std::to_string(on));
     }
     void SetEnabled(Command item, bool on) override {
-        enabled[item] = on;
+        menu[item].enabled = on;
         if (record) calls.push_back("SetEnabled " + std::to_string(static_cast<int>(item)) + " " + std::to_string(on));
+    }
+    void SetMenuImage(Command item, const MenuImage& image) override {
+        menu[item].image = image;
+        if (record) calls.push_back("SetMenuImage " + std::to_string(static_cast<int>(item)));
     }
     void SetButtonDown(ToolButton b, bool down) override {
         buttons[b] = down;
-        if (record)
-            calls.push_back("SetButtonDown " + std::to_string(static_cast<int>(b)) + " " + std::to_string(down));
+        if (record) calls.push_back("SetButtonDown " + std::to_string(static_cast<int>(b)) + " " + std::to_string(down));
+    }
+    void SetHint(HintTarget target, const std::string& text) override {
+        hints[target] = text;
+        if (record) calls.push_back("SetHint " + std::to_string(static_cast<int>(target)));
     }
     void SetControlVisible(Control c, bool on) override {
         controlVisible[c] = on;
-        if (record)
-            calls.push_back("SetControlVisible " + std::to_string(static_cast<int>(c)) + " " + std::to_string(on));
+        if (record) calls.push_back("SetControlVisible " + std::to_string(static_cast<int>(c)) + " " + std::to_string(on));
     }
     void SetControlBounds(Control c, const Rect& r) override {
         controlBounds[c] = r;
@@ -97,20 +155,36 @@ public:
         gridColorEnabled = on;
         if (record) calls.push_back("SetGridColorEnabled");
     }
-    void SetColorMenuImage(int index) override {
-        colorMenuImage = index;
-        if (record) calls.push_back("SetColorMenuImage");
+    void SetStatusPanels(std::span<const int> widths) override {
+        statusPanels.assign(widths.begin(), widths.end());
+        if (record) calls.push_back("SetStatusPanels");
     }
     void SetStatusText(int panel, const std::string& text) override {
         statusTexts[panel] = text;
         if (record) calls.push_back("SetStatusText " + std::to_string(panel) + " " + text);
     }
-    void FocusPanel() override { ++focusCount; if (record) calls.push_back("FocusPanel"); }
-    void RepaintView() override { ++repaints; if (record) calls.push_back("RepaintView"); }
-    void SetRefresher(bool on, int intervalMs) override {
-        refresherEnabled = on;
-        refresherIntervalMs = intervalMs;
-        if (record) calls.push_back("SetRefresher " + std::to_string(on) + " " + std::to_string(intervalMs));
+    void FocusPanel() override {
+        ++focusCount;
+        if (record) calls.push_back("FocusPanel");
+    }
+    void RepaintView() override {
+        ++repaints;
+        if (record) calls.push_back("RepaintView");
+    }
+    void StartTimer(Timer t, int intervalMs) override {
+        timers[t] = intervalMs;
+        if (record) calls.push_back("StartTimer " + std::to_string(static_cast<int>(t)) + " " + std::to_string(intervalMs));
+    }
+    void StopTimer(Timer t) override {
+        timers.erase(t);
+        if (record) calls.push_back("StopTimer " + std::to_string(static_cast<int>(t)));
+    }
+
+private:
+    Rect Clamped(const Rect& b) const {
+        const int width = std::clamp(b.Width(), minimum.width, std::max(minimum.width, maximum.width));
+        const int height = std::clamp(b.Height(), minimum.height, std::max(minimum.height, maximum.height));
+        return Rect::FromSize(b.left, b.top, width, height);
     }
 };
 

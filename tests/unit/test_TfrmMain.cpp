@@ -18,14 +18,15 @@ TEST_F(MainWindow, StartsWithItsCaptionAndTheDefaultSettings) {
     EXPECT_EQ(form->Zoom(), 8);
     EXPECT_EQ(view.zoomLabel, "8 X");
     EXPECT_TRUE(form->Checked(Command::menu40ms));
-    EXPECT_TRUE(view.refresherEnabled);
-    EXPECT_EQ(view.refresherIntervalMs, 40);
+    EXPECT_TRUE(view.TimerRunning(Timer::Refresher));
+    EXPECT_EQ(view.timers[Timer::Refresher], 40);
     EXPECT_TRUE(form->Checked(Command::menuOwn));
     EXPECT_TRUE(form->ButtonDown(ToolButton::tbPrecise));
     EXPECT_FALSE(form->ButtonDown(ToolButton::tbSmooth));
     EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfNearest);
-    // First run: 400 x 300, centred on the primary screen, two toolbar rows.
-    EXPECT_EQ(view.bounds, Rect::FromSize(760, 390, 400, 300));
+    // First run: 400 x 300, with its left and top edge where the designed window
+    // (client area 702 x 279 in a 16 x 52 frame) would be centred; two toolbar rows.
+    EXPECT_EQ(view.bounds, Rect::FromSize(601, 374, 400, 300));
     EXPECT_EQ(form->ControlBounds(Control::Panel1), Rect::FromSize(4, 62, 380, 156));
     EXPECT_EQ(form->ControlBounds(Control::imgZoom), Rect::FromSize(2, 2, 376, 152));
     EXPECT_EQ(form->CaptureBuffer().Width(), 47);
@@ -50,12 +51,14 @@ TEST_F(MainWindow, ResizeArrangesToolbarsLogoAndView) {
     };
     for (const ResizeCase& c : cases) {
         SCOPED_TRACE(c.width);
-        view.outer = Size{c.width, 400};
+        view.Resize(Size{c.width, 400});
         form->FormResize();
         EXPECT_EQ(form->ControlBounds(Control::Panel1).top, c.panelTop);
         EXPECT_EQ(form->ControlVisible(Control::imgLogo), c.logo);
         if (c.logo) {
-            EXPECT_EQ(form->ControlBounds(Control::imgLogo).left, c.width - 108);
+            // Flush with the client area's right edge: on this 16-pixel frame, 9 pixels left of where
+            // FW - 108 would cut the picture off.
+            EXPECT_EQ(form->ControlBounds(Control::imgLogo).left, c.width - 16 - 101);
         }
         EXPECT_EQ(form->ControlBounds(Control::ToolBar2).left, c.toolBar2.x);
         EXPECT_EQ(form->ControlBounds(Control::ToolBar2).top, c.toolBar2.y);
@@ -72,9 +75,10 @@ TEST_F(MainWindow, ResizeTellsTheViewOnlyWhatChanged) {
     view.calls.clear();
     form->FormResize();
     EXPECT_TRUE(view.calls.empty()) << view.calls.front();
-    view.outer = Size{401, 300};  // one pixel wider: the same whole blocks
+    view.Resize(Size{401, 300});  // one pixel wider: the same whole blocks
     form->FormResize();
-    EXPECT_EQ(CallsStartingWith("SetControlBounds"), 1);  // Panel1 only; the view keeps its size
+    // The logo and the status bar follow the right edge; the frame and the view keep their size.
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"SetControlBounds 3", "SetControlBounds 6"}));
 }
 
 TEST_F(MainWindow, HiddenToolbarAndStatusBar) {
@@ -101,12 +105,13 @@ TEST_F(MainWindow, LevelCommandsAndTheTrackBar) {
     form->Execute(Command::menu8X);  // already 8: nothing happens
     EXPECT_TRUE(view.calls.empty());
 
-    form->ZoomTrackChanged(7);
+    DragZoom(7);
     EXPECT_EQ(view.zoomLabel, "7 X");
     for (Command level : {Command::menu2X, Command::menu4X, Command::menu6X, Command::menu8X, Command::menu10X,
                           Command::menu12X, Command::menu16X, Command::menu24X, Command::menu32X})
         EXPECT_FALSE(form->Checked(level));
-    EXPECT_EQ(form->CaptureBuffer().Width(), 380 / 7);
+    // As many columns as fit inside the frame, the frame inside the client area: 384 - 4 - 2 * 2 = 376.
+    EXPECT_EQ(form->CaptureBuffer().Width(), 376 / 7);
     EXPECT_EQ(view.focusCount, 1);  // the picture frame takes the focus
 
     form->Execute(Command::menu32X);
@@ -118,7 +123,7 @@ TEST_F(MainWindow, LevelCommandsAndTheTrackBar) {
 
 TEST_F(MainWindow, PreciseAndSmoothAreOneRadioPairWithTheirButtons) {
     Start();
-    form->ToolButtonClick(ToolButton::tbSmooth);
+    ClickToolButton(ToolButton::tbSmooth);
     EXPECT_TRUE(form->Checked(Command::menuSmooth));
     EXPECT_FALSE(form->Checked(Command::menuPrecise));
     EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfDraft);
@@ -146,10 +151,10 @@ TEST_F(MainWindow, ToggleButtonsAndTheirMenuItemsStayInStep) {
     for (const Twin twin : {Twin{ToolButton::tbGrid, Command::menuShowGrid}, Twin{ToolButton::tbCursor, Command::menuShowCursor},
                             Twin{ToolButton::tbRastered, Command::menuRastered}, Twin{ToolButton::tbOnTop, Command::menuOnTop}}) {
         SCOPED_TRACE(static_cast<int>(twin.item));
-        form->ToolButtonClick(twin.button);
+        ClickToolButton(twin.button);
         EXPECT_TRUE(form->Checked(twin.item));
         EXPECT_TRUE(form->ButtonDown(twin.button));
-        form->ToolButtonClick(twin.button);
+        ClickToolButton(twin.button);
         EXPECT_FALSE(form->Checked(twin.item));
         EXPECT_FALSE(form->ButtonDown(twin.button));
         form->Execute(twin.item);
@@ -190,10 +195,10 @@ TEST_F(MainWindow, ExactlyOneColourItemIsCheckedAfterEveryChoice) {
     form->Execute(ColorItem(9));
     EXPECT_EQ(checkedItems(), std::vector<int>{9});
     EXPECT_EQ(view.gridColorSelection, 9);
-    EXPECT_EQ(view.colorMenuImage, 9);
+    EXPECT_EQ(view.menu[Command::menuColor].image, MenuImage::Swatch(kStandardColors[9].value));
     form->cbGridChange(3);
     EXPECT_EQ(checkedItems(), std::vector<int>{3});
-    EXPECT_EQ(view.colorMenuImage, 3);
+    EXPECT_EQ(view.menu[Command::menuColor].image, MenuImage::Swatch(kStandardColors[3].value));
     form->Execute(ColorItem(9));
     EXPECT_EQ(checkedItems(), std::vector<int>{9});
     EXPECT_EQ(form->GridColorIndex(), 9);
@@ -205,7 +210,7 @@ TEST_F(MainWindow, RefreshRateCommandsSetTheTimer) {
                                              {Command::menu05s, 500}, {Command::menu1s, 1000}, {Command::menu40ms, 40}};
     for (const auto& [item, ms] : rates) {
         form->Execute(item);
-        EXPECT_EQ(view.refresherIntervalMs, ms);
+        EXPECT_EQ(view.timers[Timer::Refresher], ms);
         EXPECT_TRUE(form->Checked(item));
     }
     EXPECT_FALSE(form->Checked(Command::menu1s));
@@ -259,7 +264,7 @@ TEST_F(MainWindow, FreezeAndPlainTogglesFlipTheirCheckMark) {
         const bool before = form->Checked(item);
         form->Execute(item);
         EXPECT_NE(form->Checked(item), before);
-        EXPECT_EQ(view.checked[item], !before);
+        EXPECT_EQ(view.IsChecked(item), !before);
     }
 }
 
@@ -273,7 +278,7 @@ TEST_F(MainWindow, EndOfSessionShutsDownOnce) {
     Start();
     EXPECT_TRUE(form->QueryEndSession());
     EXPECT_TRUE(view.closed);
-    EXPECT_FALSE(view.refresherEnabled);
+    EXPECT_FALSE(view.TimerRunning(Timer::Refresher));
     EXPECT_EQ(settings.Writes().size(), 1u);
     form->FormDestroy();
     EXPECT_EQ(settings.Writes().size(), 1u);

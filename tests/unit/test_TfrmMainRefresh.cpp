@@ -150,7 +150,7 @@ TEST_F(RefreshCycle, GridIsDrawnWhenItsInputsChangeNotOnTicks) {
     EXPECT_EQ(form->Grid().HorizontalLines().size(), 18u);
     form->Execute(Command::menu4X);
     EXPECT_EQ(form->Grid().VerticalLines().front(), 4);
-    form->ToolButtonClick(ToolButton::tbGrid);
+    ClickToolButton(ToolButton::tbGrid);
     EXPECT_FALSE(form->Grid().Shown());
 }
 

@@ -28,7 +28,7 @@ TEST_F(Settings, FirstExitWritesTheDefaultFile) {
               "[Grid]\r\nShowCursor=0\r\nShowGrid=0\r\nRastered=0\r\nColor=0\r\n"
               "[Options]\r\nAlwaysOnTop=0\r\nShowToolbar=1\r\nShowStatusbar=1\r\nSnapToEdge=0\r\nLanguage=EN\r\n"
               "Autostart=0\r\nStartupCheck=1\r\nSaveSettings=1\r\n"
-              "[Window]\r\nMaximized=0\r\nLeft=760\r\nTop=390\r\nWidth=400\r\nHeight=300\r\n");
+              "[Window]\r\nMaximized=0\r\nLeft=601\r\nTop=374\r\nWidth=400\r\nHeight=300\r\n");
 }
 
 struct LevelCase {
@@ -76,7 +76,7 @@ TEST_F(Settings, GridColourMustBeAStandardColour) {
     EXPECT_EQ(form->GridColorIndex(), 9);
     EXPECT_TRUE(form->Checked(ColorItem(9)));
     EXPECT_EQ(view.gridColorSelection, 9);
-    EXPECT_EQ(view.colorMenuImage, 9);
+    EXPECT_EQ(view.menu[Command::menuColor].image, MenuImage::Swatch(kStandardColors[9].value));
 }
 
 TEST_F(Settings, UnknownLanguageGivesEnglishAndEnglishIsWrittenBack) {
@@ -135,7 +135,7 @@ TEST_F(Settings, NonDefaultStateSurvivesARestart) {
     Start();
     form->Execute(Command::menuSmooth);
     form->Execute(Command::menuLanczos);
-    form->ZoomTrackChanged(7);
+    DragZoom(7);
     form->Execute(Command::menu05s);
     form->Execute(Command::menuOwn);
     form->Execute(ColorItem(9));
@@ -191,7 +191,7 @@ TEST_F(Settings, UnwritableFileIsReportedWithItsPath) {
     Exit();
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_EQ(dialogs.errors[0], "Unable to write to C:\\Program Files\\Orvelle\\Orvelle.ini");
-    EXPECT_FALSE(view.refresherEnabled);
+    EXPECT_FALSE(view.TimerRunning(Timer::Refresher));
 }
 
 TEST_F(Settings, FileThatCouldNotBeReadIsNotOverwritten) {

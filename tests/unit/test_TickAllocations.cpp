@@ -238,6 +238,7 @@ TEST_F(TickFixture, TickAllocatesNothingAfterTheFirst) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        view = FakeMainView{};
         Recreate();
         Prepare(c.smoothingType, c.magnification);
         ASSERT_TRUE(form->Checked(Command::menuShowGrid));

@@ -1,0 +1,50 @@
+// Every translatable text of the main window's menu and hints, as one table:
+// what it goes on, its interface text number and its English text. Applying
+// a language walks the table in order; the menu is built with its English.
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/Commands.h"
+
+namespace orvelle {
+
+struct CaptionTarget {
+    enum class Kind { MenuCaption, Hint };
+    Kind kind;
+    Command item = Command::None;         // MenuCaption
+    HintTarget hint = HintTarget::Count;  // Hint
+
+    static constexpr CaptionTarget Menu(Command item) { return {Kind::MenuCaption, item, HintTarget::Count}; }
+    static constexpr CaptionTarget HintOf(HintTarget hint) { return {Kind::Hint, Command::None, hint}; }
+};
+
+struct CaptionRow {
+    CaptionTarget target;
+    int text;             // interface text number
+    const char* english;  // UTF-8
+    // A second text shown on its own line in parentheses, as the rastered
+    // grid button's hint explains itself; 0 for none.
+    int note = 0;
+    const char* noteEnglish = nullptr;
+};
+
+// In the order in which a language is applied.
+std::span<const CaptionRow> MainWindowCaptions();
+
+// The interface text with this number in the chosen language; `english` is
+// the built-in text, for a language that lacks the number.
+using TextLookup = std::function<std::string(int text, std::string_view english)>;
+std::string EnglishText(int text, std::string_view english);
+
+// The row's whole text: its text, or its text, a line break and the note in parentheses.
+std::string CaptionText(const CaptionRow& row, const TextLookup& lookup);
+
+// The English caption of a menu item from the table, or nullptr when the
+// table has none for it.
+const char* EnglishMenuCaption(Command item);
+
+}  // namespace orvelle

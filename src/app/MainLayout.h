@@ -1,0 +1,35 @@
+// Where the toolbars, the logo, the frame of the view and the status bar go
+// in the main window's client area, at the window's DPI. The arrangement
+// switches at widths of the outer window; everything is placed from the real
+// client area, so the layout holds whatever the system's frames measure.
+#pragma once
+
+#include "engine/Image.h"
+
+namespace orvelle {
+
+struct BarLayout {
+    Rect toolBar1;
+    Rect toolBar2;
+    bool twoRows = false;
+    bool separator2Shown = true;
+    bool toolbarsShown = true;
+    bool logoShown = true;
+    Rect logo;
+    int panelTop = 0;  // Panel1's top edge
+    Rect statusBar;    // along the client area's bottom edge
+};
+
+// `outer` and `client` are the window's outer size and its client area in
+// physical pixels. The toolbars keep their places while hidden.
+BarLayout ComputeBarLayout(Size outer, Size client, int dpi, bool toolbarShown);
+
+// The room Panel1 may fill, in client pixels: from its left margin and
+// `panelTop` to the client area's right edge, and down to the top of the
+// status bar, or to the bottom margin when the bar is hidden.
+Rect PanelRoom(Size client, int panelTop, int dpi, bool statusBarShown);
+
+// The smallest outer size the window may take at `dpi`.
+Size MinimumOuterSize(int dpi);
+
+}  // namespace orvelle
