@@ -36,6 +36,34 @@ TEST_F(MainWindow, StartsWithItsCaptionAndTheDefaultSettings) {
     EXPECT_FALSE(form->ControlVisible(Control::Separator2));
 }
 
+TEST_F(MainWindow, AFailedStartUpLeavesTheWindowShowingItsDesignedState) {
+    view.captionFails = true;
+    Start();
+    EXPECT_TRUE(view.IsChecked(Command::menu10X));
+    EXPECT_EQ(view.zoomPosition, 10);
+    EXPECT_EQ(view.zoomLabel, "10 X");
+    EXPECT_EQ(view.timers[Timer::Refresher], 20);
+    EXPECT_EQ(view.menu[Command::menuShowGrid].caption, "Show Grid\tCtrl+G");
+    EXPECT_EQ(view.menu[Command::menu2X].caption, "2 X");
+    EXPECT_EQ(view.hints[HintTarget::tbRastered], "Rastered Grid Lines\r\n(Visible on Any Background)");
+    EXPECT_EQ(view.ClientSize(), (Size{702, 279}));
+    EXPECT_EQ(view.minimum, (Size{320, 300}));
+}
+
+TEST_F(MainWindow, GridChangesShowAtOnce) {
+    Start();
+    form->Execute(Command::menu1s);  // the next tick would be a second away
+    const std::function<void()> changes[] = {
+        [&] { form->Execute(Command::menuShowGrid); }, [&] { ClickToolButton(ToolButton::tbRastered); },
+        [&] { form->Execute(ColorItem(4)); },          [&] { view.gridColorSelection = 7; form->cbGridChange(7); },
+    };
+    for (const auto& change : changes) {
+        const int repaints = view.repaints;
+        change();
+        EXPECT_EQ(view.repaints, repaints + 1);
+    }
+}
+
 struct ResizeCase {
     int width;
     int panelTop;

@@ -25,9 +25,9 @@ TEST_F(RefreshCycle, CapturesThePatchAroundThePointerAndReportsItsPixel) {
 
 TEST_F(RefreshCycle, FrequencyIsTheIntervalSinceTheLastTick) {
     Start();
-    form->RefresherTimer();
+    form->OnTimer(Timer::Refresher);
     clock.Advance(16);
-    form->RefresherTimer();
+    form->OnTimer(Timer::Refresher);
     EXPECT_EQ(view.statusTexts[5], "f: 62.5 Hz");
     clock.Advance(0);
     form->RefresherTimer();
