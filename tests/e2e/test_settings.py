@@ -281,6 +281,22 @@ class SettingsFileTest(unittest.TestCase):
             self.assertEqual(settings_path(session).read_bytes(), stored.encode())
             self.assertEqual(folder_names(session), ["Orvelle.exe", "Orvelle.ini"], "no temporary file is left")
 
+    def test_a_stored_window_wider_than_the_screen_ends_flush_with_its_right_edge(self):
+        # Stored on a wider desktop: the system lets the window be no larger than the screen and its frame, and
+        # the window is pulled back by the size it got, so none of the screen is left uncovered on the right.
+        stored = settings_file(window=[("Left", 300), ("Top", 100), ("Width", 3000), ("Height", 400)])
+        with Session("settings-too-wide", settings=stored) as session:
+            def flush_right(w):
+                left, top, right, bottom = w["window"]
+                self.assertEqual(right, SCREEN_WIDTH)
+                self.assertLess(right - left, 3000)
+                self.assertEqual((top, bottom), (100, 500))
+            window = session.wait_for(flush_right, what="the window flush with the screen's right edge")
+            # Only its frame may lie beyond the screen's left edge, not most of the window as with the size asked for.
+            client = window["client"]
+            self.assertGreaterEqual(client[0], -16, f"client area {client}")
+            self.assertLessEqual(client[0], 0, f"client area {client}")
+
     def test_window_closed_maximised_comes_back_maximised_over_its_stored_bounds(self):
         place = (100, 120, 500, 350)
         stored = settings_file(window=[("Left", place[0]), ("Top", place[1]), ("Width", place[2]),

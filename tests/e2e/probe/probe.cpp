@@ -8,6 +8,10 @@
 //   probe setbounds <x> <y> <w> <h> move and size the main window, then print its rectangle
 //   probe send <msg> <wparam> <lparam>  send a message to the main window, print the result
 //   probe close                     post WM_CLOSE to the main window
+//   probe dpichanged <dpi> <x> <y> <w> <h>  tell the main window it is now on a monitor of <dpi>, with the
+//                                   system's suggested bounds, as WM_DPICHANGED does; print its rectangle
+//   probe textink <face> <points> <charset> <dpi> <text>  draw the text in that font and print, as JSON, the
+//                                   size of the box its ink fills and the ink in it, one string a row ('#' ink)
 //
 // Exit code 0 on success, 1 when the main window is not there, 2 on bad usage.
 // Menus of another process cannot be read under Wine, so none are reported.
@@ -106,6 +110,9 @@ public:
     bool Clear() {
         std::vector<char> zeros(size_, 0);
         return WriteProcessMemory(process_, address_, zeros.data(), size_, nullptr) != 0;
+    }
+    bool Write(const void* data, size_t size) {
+        return size <= size_ && WriteProcessMemory(process_, address_, data, size, nullptr) != 0;
     }
     bool Read(void* out, size_t size) const {
         return size <= size_ && ReadProcessMemory(process_, address_, out, size, nullptr) != 0;
@@ -284,6 +291,84 @@ int Children(long long handle) {
     return 0;
 }
 
+// The message carries a pointer to the suggested rectangle, which is read in the receiving process, so the
+// rectangle is put there; Wine passes the message between processes as it is.
+int DpiChanged(HWND main, const std::vector<long long>& n) {
+    const int dpi = static_cast<int>(n[0]);
+    const RECT suggested{static_cast<LONG>(n[1]), static_cast<LONG>(n[2]), static_cast<LONG>(n[1] + n[3]),
+                         static_cast<LONG>(n[2] + n[4])};
+    RemoteBuffer buffer(main, sizeof suggested);
+    if (!buffer.Valid() || !buffer.Write(&suggested, sizeof suggested)) return 1;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), buffer.Address(), SMTO_ABORTIFHUNG,
+                             kTimeoutMs * 5, &result)) {
+        return 1;
+    }
+    RECT rect = {};
+    GetWindowRect(main, &rect);
+    std::printf("%s\n", Rect(rect).c_str());
+    return 0;
+}
+
+std::wstring Wide(const char* text) {
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring out(static_cast<size_t>(size > 0 ? size : 1), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, out.data(), size);
+    out.resize(out.size() - 1);
+    return out;
+}
+
+// What a control would draw with this font: black text on white, as the pixels it darkens.
+int TextInk(const char* face, int points, int charset, int dpi, const char* text) {
+    const int width = 1000, height = 200;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    HFONT font = CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                             static_cast<BYTE>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, Wide(face).c_str());
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT all = {0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    std::wstring line = Wide(text);
+    RECT place = {10, 10, width, height};
+    DrawTextW(dc, line.c_str(), -1, &place, DT_SINGLELINE | DT_NOPREFIX);
+    GdiFlush();
+    int left = width, top = height, right = -1, bottom = -1;
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if ((pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF) {
+                if (x < left) left = x;
+                if (x > right) right = x;
+                if (y < top) top = y;
+                if (y > bottom) bottom = y;
+            }
+    std::string mask;
+    for (int y = top; y <= bottom; ++y) {
+        mask += y == top ? "\"" : ", \"";
+        for (int x = left; x <= right; ++x) mask += (pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF ? '#' : '.';
+        mask += "\"";
+    }
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(font);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    std::printf("{\"width\": %d, \"height\": %d, \"mask\": [%s]}\n", right < 0 ? 0 : right - left + 1,
+                bottom < 0 ? 0 : bottom - top + 1, mask.c_str());
+    return 0;
+}
+
 bool ParseInt(const char* text, long long& value) {
     char* end = nullptr;
     value = std::strtoll(text, &end, 0);
@@ -292,7 +377,8 @@ bool ParseInt(const char* text, long long& value) {
 
 int Usage() {
     std::fprintf(stderr, "usage: probe info | windows | children <hwnd> | command <id> | "
-                         "setbounds <x> <y> <w> <h> | send <msg> <wparam> <lparam> | close\n");
+                         "setbounds <x> <y> <w> <h> | send <msg> <wparam> <lparam> | close | "
+                         "dpichanged <dpi> <x> <y> <w> <h> | textink <face> <points> <charset> <dpi> <text>\n");
     return 2;
 }
 
@@ -301,6 +387,12 @@ int Usage() {
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     std::string verb = argv[1];
+    long long points = 0, charset = 0, dpi = 0;
+    if (verb == "textink") {
+        if (argc != 7 || !ParseInt(argv[3], points) || !ParseInt(argv[4], charset) || !ParseInt(argv[5], dpi))
+            return Usage();
+        return TextInk(argv[2], static_cast<int>(points), static_cast<int>(charset), static_cast<int>(dpi), argv[6]);
+    }
     std::vector<long long> numbers;
     for (int i = 2; i < argc; ++i) {
         long long value = 0;
@@ -339,5 +431,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (verb == "close" && numbers.empty()) return PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (verb == "dpichanged" && numbers.size() == 5) return DpiChanged(main, numbers);
     return Usage();
 }
