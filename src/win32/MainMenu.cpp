@@ -12,6 +12,19 @@ namespace {
 UINT CommandId(Command c) { return static_cast<UINT>(kCommandIdBase + static_cast<int>(c)); }
 std::size_t Slot(Command c) { return static_cast<std::size_t>(c); }
 
+// A picture stands in the check mark's place, which leaves the texts and
+// shortcuts their room, unless an item that can be checked has a picture too:
+// then the submenu shows both, in columns of their own.
+void ShowPicturesBesideChecks(HMENU submenu, bool beside) {
+    MENUINFO style{};
+    style.cbSize = sizeof style;
+    style.fMask = MIM_STYLE;
+    style.dwStyle = beside ? 0 : MNS_CHECKORBMP;
+    SetMenuInfo(submenu, &style);
+}
+
+bool Checkable(MenuKind kind) { return kind == MenuKind::Check || kind == MenuKind::Radio; }
+
 }  // namespace
 
 MainMenu::MainMenu() : ownedBar_(CreateMenu()), bar_(ownedBar_.get()) {}
@@ -70,9 +83,10 @@ void MainMenu::Insert(const MenuItem& item, Command before) {
     }
     if (item.newColumn) info.fType |= MFT_MENUBREAK;
     info.fState = (item.checked ? MFS_CHECKED : 0u) | (item.enabled ? 0u : MFS_GRAYED);
-    Item kept{parent, nullptr, item.image};
+    Item kept{parent, nullptr, item.kind, item.image};
     if (item.kind == MenuKind::Submenu) {
         kept.submenu = CreatePopupMenu();
+        ShowPicturesBesideChecks(kept.submenu, false);
         info.fMask |= MIIM_SUBMENU;
         info.hSubMenu = kept.submenu;
     }
@@ -89,6 +103,8 @@ void MainMenu::Insert(const MenuItem& item, Command before) {
     }
     if (Slot(item.id) >= items_.size()) items_.resize(Slot(item.id) + 1);
     items_[Slot(item.id)] = kept;
+    if (Checkable(item.kind) && item.image.kind != MenuImage::Kind::None && parent != bar_)
+        ShowPicturesBesideChecks(parent, true);
     if (item.shortcut.key != 0) {
         BYTE flags = FVIRTKEY;
         if (item.shortcut.ctrl) flags |= FCONTROL;
@@ -137,6 +153,8 @@ void MainMenu::SetImage(Command item, const MenuImage& image) {
     if (!position) return;
     Item& kept = *items_[Slot(item)];
     kept.image = image;
+    if (Checkable(kept.kind) && image.kind != MenuImage::Kind::None && kept.parent != bar_)
+        ShowPicturesBesideChecks(kept.parent, true);
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_BITMAP;

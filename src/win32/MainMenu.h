@@ -37,6 +37,7 @@ private:
     struct Item {
         HMENU parent = nullptr;
         HMENU submenu = nullptr;
+        MenuKind kind = MenuKind::Command;
         MenuImage image;
     };
     const Item* Find(Command item) const;
