@@ -218,7 +218,7 @@ void TfrmMain::menuAutostartClick() {
     }
 }
 
-// The built-in English is the only language so far.
+// No language files are read: every choice is the built-in English.
 void TfrmMain::menuAnyLangClick(Command item) {
     menu_.CheckRadio(item);
     currentLanguage_ = "EN";
