@@ -45,12 +45,8 @@ void TfrmMain::ShowDesignedState() {
         item.checked = entry.id == Command::menu10X;
         menu_.Insert(item);
     }
-    for (const CaptionRow& row : MainWindowCaptions()) {
-        if (row.target.kind != CaptionTarget::Kind::Hint) continue;
-        auto& hint = hints_[static_cast<std::size_t>(row.target.hint)];
-        hint = CaptionText(row, EnglishText);
-        view_.SetHint(row.target.hint, hint);
-    }
+    // The hints, all of them: none is empty.
+    SetLanguage();
     for (std::size_t b = 0; b < buttonDown_.size(); ++b) view_.SetButtonDown(static_cast<ToolButton>(b), false);
 
     const Rect client{0, 0, ScaleToDpi(d::kClientArea.width, dpi_), ScaleToDpi(d::kClientArea.height, dpi_)};
