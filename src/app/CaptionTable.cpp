@@ -16,6 +16,7 @@ const std::array kRows = std::to_array<CaptionRow>({
     {M(C::menuFreeze), 2, "Freeze Image"},
     {M(C::menuCopy), 3, "Copy Image to Clipboard"},
     {M(C::menuSaveAs), 4, "Save Image as..."},
+    {CaptionTarget::SaveDialog(), 4, "Save Image as..."},
     {M(C::menuRuler), 5, "Launch Tessaly"},
     {M(C::menuExit), 6, "Exit"},
     {M(C::menuMagnification), 7, "Magnification"},

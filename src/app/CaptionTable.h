@@ -13,13 +13,14 @@
 namespace orvelle {
 
 struct CaptionTarget {
-    enum class Kind { MenuCaption, Hint };
+    enum class Kind { MenuCaption, Hint, SaveDialogTitle };
     Kind kind;
     Command item = Command::None;         // MenuCaption
     HintTarget hint = HintTarget::Count;  // Hint
 
     static constexpr CaptionTarget Menu(Command item) { return {Kind::MenuCaption, item, HintTarget::Count}; }
     static constexpr CaptionTarget HintOf(HintTarget hint) { return {Kind::Hint, Command::None, hint}; }
+    static constexpr CaptionTarget SaveDialog() { return {Kind::SaveDialogTitle, Command::None, HintTarget::Count}; }
 };
 
 struct CaptionRow {

@@ -49,8 +49,14 @@ constexpr bool IsRuntimeCommand(Command c) {
 // The buttons of the two toolbars.
 enum class ToolButton { tbPrecise, tbSmooth, tbCursor, tbGrid, tbRastered, tbOnTop, tbRuler, tbHelp, Count };
 
-// Controls whose place or visibility the layout logic decides.
-enum class Control { ToolBar1, ToolBar2, Separator2, imgLogo, Panel1, imgZoom, StatusBar1, Count };
+// Controls whose place or visibility the layout logic decides. The guides'
+// lines and handles are children of imgZoom, in the order in which they are
+// stacked, later ones above earlier ones.
+enum class Control {
+    ToolBar1, ToolBar2, Separator2, imgLogo, Panel1, imgZoom, StatusBar1,
+    imgGuideV1, imgGuideV2, imgGuideH1, imgGuideH2, imgIconV1, imgIconV2, imgIconH1, imgIconH2,
+    Count
+};
 
 // Everything of the main window that shows a hint when the pointer rests on it.
 enum class HintTarget {

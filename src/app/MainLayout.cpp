@@ -42,4 +42,9 @@ Rect PanelRoom(Size client, int panelTop, int dpi, bool statusBarShown) {
 
 Size MinimumOuterSize(int dpi) { return ScaleToDpi(d::kMinOuterSize, dpi); }
 
+GuideSizes GuideSizesAt(int dpi) {
+    return GuideSizes{ScaleToDpi(design::kGuideLineThickness, dpi),
+                      ScalePicture(design::kGuideHandle, PictureScalePercent(dpi))};
+}
+
 }  // namespace orvelle

@@ -4,7 +4,9 @@
 // client area, so the layout holds whatever the system's frames measure.
 #pragma once
 
+#include "app/Commands.h"
 #include "engine/Image.h"
+#include "guides/MeasuringGuides.h"
 
 namespace orvelle {
 
@@ -31,5 +33,13 @@ Rect PanelRoom(Size client, int panelTop, int dpi, bool statusBarShown);
 
 // The smallest outer size the window may take at `dpi`.
 Size MinimumOuterSize(int dpi);
+
+// The guides' line thickness and handle size at `dpi`; a handle is as large
+// as the picture drawn for that scale.
+GuideSizes GuideSizesAt(int dpi);
+
+constexpr Control GuideControl(GuidePart part) {
+    return static_cast<Control>(static_cast<int>(Control::imgGuideV1) + static_cast<int>(part));
+}
 
 }  // namespace orvelle

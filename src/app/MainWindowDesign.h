@@ -46,6 +46,10 @@ inline constexpr Rect kLogo = Rect::FromSize(592, -1, 101, 38);
 // the bevel. The frame's top edge follows the toolbars.
 inline constexpr Rect kPanel1 = Rect::FromSize(4, 34, 289, 185);
 inline constexpr int kPanelBevel = 2;
+// The measuring guides: a line's thickness and the size of a handle's picture.
+inline constexpr int kGuideLineThickness = 6;
+inline constexpr Size kGuideHandle{28, 24};
+inline constexpr int kGuideHandleFrame = 2;  // the raised frame's width, two rings of one pixel
 inline constexpr int kPanelTopOneRow = 34;
 inline constexpr int kPanelTopTwoRows = 62;
 inline constexpr int kPanelTopNoToolbar = 4;

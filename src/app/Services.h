@@ -2,6 +2,9 @@
 // so that tests can replace every one of them.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 
 #include "app/SettingsStorage.h"
@@ -66,11 +69,43 @@ public:
     virtual void Remove(const std::string& name) = 0;
 };
 
+// What a save dialog offers: its title, its one file type and the extension
+// a name typed without one gets.
+struct SaveDialogRequest {
+    std::string title;
+    std::string filterName;  // "Bitmap (*.bmp)"
+    std::string filterPattern;  // "*.bmp"
+    std::string defaultExtension;  // "bmp", without the dot
+};
+
 class DialogService {
 public:
     virtual ~DialogService() = default;
     // A message box with the application title.
     virtual void ShowError(const std::string& text) = 0;
+    // The system's save dialog: it asks before an existing file is replaced
+    // and runs its own message loop, so timers go on while it is open. The
+    // chosen full path (UTF-8), or nothing when the user cancels.
+    virtual std::optional<std::string> AskSaveFileName(const SaveDialogRequest& request) = 0;
+};
+
+// The outcome of a platform operation: empty on success, else the system's
+// own text for the error.
+using PlatformError = std::optional<std::string>;
+
+class ClipboardService {
+public:
+    virtual ~ClipboardService() = default;
+    // Empties the clipboard and puts the picture on it as a bitmap.
+    virtual PlatformError PutBitmap(const TBitmap32& picture) = 0;
+};
+
+class FileService {
+public:
+    virtual ~FileService() = default;
+    // Creates or replaces the file `path` (UTF-8) with exactly these bytes;
+    // a failure leaves any file of that name as it was.
+    virtual PlatformError WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
 };
 
 // Everything the main window's logic needs from outside, handed over together.
@@ -80,6 +115,8 @@ struct Services {
     StartupListService& startupList;
     DialogService& dialogs;
     SettingsStore& settings;
+    ClipboardService& clipboard;
+    FileService& files;
     NumberFormat numberFormat;
     std::string programPath;  // full path of the program file
 };

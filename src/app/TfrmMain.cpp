@@ -67,6 +67,11 @@ void TfrmMain::ShowDesignedState() {
     place(Control::Panel1, panel);
     place(Control::imgZoom, Rect{bevel, bevel, panel.Width() - bevel, panel.Height() - bevel});
     place(Control::StatusBar1, Rect{0, client.bottom - statusBarHeight, client.right, client.bottom});
+    guides_ = MeasuringGuides(GuideSizesAt(dpi_));
+    for (std::size_t i = 0; i < kGuidePartCount; ++i) {
+        const auto part = static_cast<GuidePart>(i);
+        place(GuideControl(part), guides_.Bounds(part));
+    }
     panelTop_ = panel.top;
 
     view_.SetZoomPosition(zoom_);
@@ -132,10 +137,17 @@ void TfrmMain::OnTimer(Timer timer) {
 void TfrmMain::SetLanguage() {
     for (const CaptionRow& row : MainWindowCaptions()) {
         const std::string text = CaptionText(row, texts_);
-        if (row.target.kind == CaptionTarget::Kind::MenuCaption)
-            menu_.SetCaption(row.target.item, text);
-        else
-            SetHint(row.target.hint, text);
+        switch (row.target.kind) {
+            case CaptionTarget::Kind::MenuCaption:
+                menu_.SetCaption(row.target.item, text);
+                break;
+            case CaptionTarget::Kind::Hint:
+                SetHint(row.target.hint, text);
+                break;
+            case CaptionTarget::Kind::SaveDialogTitle:
+                saveDialogTitle_ = text;
+                break;
+        }
     }
 }
 

@@ -21,6 +21,7 @@
 #include "engine/MarkerLayer.h"
 #include "engine/StretchFilter.h"
 #include "engine/ZoomGeometry.h"
+#include "guides/MeasuringGuides.h"
 
 namespace orvelle {
 
@@ -58,6 +59,12 @@ public:
     Point AdjustWindowPosition(Point proposed, Size windowSize);
     // Paints the part `area` of the view; `target` is the whole view.
     void PaintView(ImageRef target, const Rect& area) const;
+    // Mouse events of a guide's line or handle. The pointer is read from the
+    // screen at each one; a press with any button starts a drag.
+    void GuideMouseDown(GuidePart part);
+    void GuideMouseMove(GuidePart part);
+    void GuideMouseUp(GuidePart part);
+    void GuideDblClick(GuidePart part);
 
     // Handlers named after their controls.
     void tbZoomChange();
@@ -66,6 +73,8 @@ public:
     void DrawGrid();
     void RefresherTimer();
     void SetLanguage();
+    void menuCopyClick();
+    void menuSaveAsClick();
 
     // State, as the menu's check marks and the controls hold it.
     const MenuModel& Menu() const { return menu_; }
@@ -91,6 +100,10 @@ public:
     Point CaptureOrigin() const { return captureOrigin_; }
     bool HasShutDown() const { return shutDown_; }
     const std::string& CurrentLanguage() const { return currentLanguage_; }
+    const MeasuringGuides& Guides() const { return guides_; }
+    const std::string& SaveDialogTitle() const { return saveDialogTitle_; }
+    // The enlarged picture as the view shows it, without grid, marker or guides.
+    TBitmap32 ExportPicture() const;
 
 private:
     struct ControlState {
@@ -137,6 +150,11 @@ private:
 
     void RunShutdown();
 
+    // The guides' bounds, told to the view where they changed.
+    void ShowGuides();
+    // Reports a failed export in a message box; the program goes on.
+    void ReportFailure(const PlatformError& error);
+
     MainView& view_;
     Services services_;
     MenuModel menu_;
@@ -158,11 +176,13 @@ private:
     int gridColorIndex_ = 0;
     bool gridColorEnabled_ = true;
     std::string currentLanguage_ = "EN";
+    std::string saveDialogTitle_;
     bool settingsRead_ = false;
     // While the stored bounds are applied, a change of monitor must not swap
     // them for the system's suggestion: they are already the right physical size.
     bool placingWindow_ = false;
 
+    MeasuringGuides guides_;
     TBitmap32 capture_;
     GridLayer grid_;      // drawn when something it shows changes, never per tick
     MarkerLayer marker_;  // redrawn on every live tick

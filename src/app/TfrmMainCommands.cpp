@@ -35,6 +35,12 @@ void TfrmMain::Execute(Command command) {
         }
 
     switch (command) {
+        case Command::menuCopy:
+            menuCopyClick();
+            break;
+        case Command::menuSaveAs:
+            menuSaveAsClick();
+            break;
         case Command::menuExit:
             view_.Close();
             break;

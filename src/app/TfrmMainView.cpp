@@ -38,6 +38,7 @@ void TfrmMain::FormDpiChanged(int dpi, const Rect& suggested) {
     view_.SetScale(dpi);
     SetMinimumSize(MinimumOuterSize(dpi));
     SetStatusPanels();
+    guides_.SetSizes(GuideSizesAt(dpi));
     // A maximised or minimised window has its place from the system, and
     // bounds being restored from the settings are already physical pixels.
     if (!placingWindow_ && view_.State() == WindowState::Normal) view_.SetOuterBounds(suggested);
@@ -53,6 +54,8 @@ void TfrmMain::SetZoomBitmapSize() {
     capture_.SetWidth(g.capture.width);
     capture_.SetHeight(g.capture.height);
     SetControlBounds(Control::imgZoom, Rect::FromSize(bevel, bevel, g.view.width, g.view.height));
+    guides_.FitToPicture(g.view);
+    ShowGuides();
 }
 
 void TfrmMain::tbZoomChange() {

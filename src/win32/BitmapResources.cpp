@@ -1,9 +1,13 @@
 #include "BitmapResources.h"
 
+#include <cstdint>
 #include <cstring>
+#include <span>
 #include <string>
+#include <utility>
 
 #include "DibSurface.h"
+#include "engine/BmpCodec.h"
 
 namespace orvelle::win32 {
 
@@ -21,29 +25,11 @@ TBitmap32 LoadBitmapResource(const wchar_t* name) {
     HRSRC found = FindResourceW(nullptr, name, MAKEINTRESOURCEW(2));  // RT_BITMAP
     if (found == nullptr) return {};
     HGLOBAL loaded = LoadResource(nullptr, found);
-    const auto* data = static_cast<const unsigned char*>(loaded != nullptr ? LockResource(loaded) : nullptr);
-    const DWORD size = SizeofResource(nullptr, found);
-    BITMAPINFOHEADER header{};
-    if (data == nullptr || size < sizeof header) return {};
-    std::memcpy(&header, data, sizeof header);
-    if (header.biBitCount != 32 || (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS))
-        return {};
-    // A plain info header is followed by three colour masks when the pixels are
-    // bit fields; the later header versions carry the masks inside.
-    std::size_t offset = header.biSize + header.biClrUsed * sizeof(RGBQUAD);
-    if (header.biCompression == BI_BITFIELDS && header.biSize == sizeof(BITMAPINFOHEADER)) offset += 3 * sizeof(DWORD);
-    const int width = header.biWidth;
-    const bool bottomUp = header.biHeight > 0;
-    const int height = bottomUp ? header.biHeight : -header.biHeight;
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(Pixel);
-    if (width <= 0 || height <= 0 || offset + rowBytes * static_cast<std::size_t>(height) > size) return {};
-
-    TBitmap32 picture(width, height);
-    for (int y = 0; y < height; ++y) {
-        const int sourceRow = bottomUp ? height - 1 - y : y;
-        std::memcpy(picture.Row(y), data + offset + rowBytes * static_cast<std::size_t>(sourceRow), rowBytes);
-    }
-    return picture;
+    const auto* data = static_cast<const std::uint8_t*>(loaded != nullptr ? LockResource(loaded) : nullptr);
+    if (data == nullptr) return {};
+    BmpDecoded decoded = DecodeDib(std::span<const std::uint8_t>(data, SizeofResource(nullptr, found)));
+    if (!decoded.ok()) return {};
+    return std::move(decoded.picture);
 }
 
 TBitmap32 LoadScaledPicture(const wchar_t* name, int percent) {

@@ -11,7 +11,7 @@
 
 namespace orvelle::win32 {
 
-// Top-down pixels of a BITMAP resource; empty when it is missing or not 32-bit.
+// Top-down pixels of a BITMAP resource; empty when it is missing or cannot be read.
 TBitmap32 LoadBitmapResource(const wchar_t* name);
 // The picture `name` as drawn at `percent` (100, 125, 150 or 200): the resource "name_percent".
 TBitmap32 LoadScaledPicture(const wchar_t* name, int percent);

@@ -261,6 +261,41 @@ class FakeDialogs : public DialogService {
 public:
     std::vector<std::string> errors;
     void ShowError(const std::string& text) override { errors.push_back(text); }
+
+    // What the save dialog answers; nothing is a cancel. `whileOpen` runs
+    // while the dialog is "open", as the real one lets timers tick.
+    std::optional<std::string> saveAnswer;
+    std::function<void()> whileOpen;
+    std::vector<SaveDialogRequest> saveRequests;
+    std::optional<std::string> AskSaveFileName(const SaveDialogRequest& request) override {
+        saveRequests.push_back(request);
+        if (whileOpen) whileOpen();
+        return saveAnswer;
+    }
+};
+
+class FakeClipboard : public ClipboardService {
+public:
+    std::optional<TBitmap32> bitmap;
+    PlatformError failure;  // set: the clipboard cannot be opened
+    int emptied = 0;
+    PlatformError PutBitmap(const TBitmap32& picture) override {
+        if (failure) return failure;
+        ++emptied;
+        bitmap = picture;
+        return std::nullopt;
+    }
+};
+
+class FakeFiles : public FileService {
+public:
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    PlatformError failure;  // set: every write fails with this text
+    PlatformError WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override {
+        if (failure) return failure;
+        files[path].assign(bytes.begin(), bytes.end());
+        return std::nullopt;
+    }
 };
 
 }  // namespace orvelle::testing

@@ -22,6 +22,8 @@ protected:
     FakeStartupList startupList;
     FakeDialogs dialogs;
     InMemorySettingsStore settings;
+    FakeClipboard clipboard;
+    FakeFiles files;
     std::unique_ptr<TfrmMain> form;
     bool started = false;
 
@@ -32,7 +34,7 @@ protected:
     }
 
     void Recreate() {
-        form = std::make_unique<TfrmMain>(view, Services{screen, clock, startupList, dialogs, settings, NumberFormat{},
+        form = std::make_unique<TfrmMain>(view, Services{screen, clock, startupList, dialogs, settings, clipboard, files, NumberFormat{},
                                                          "C:\\Program Files\\Orvelle\\Orvelle.exe"});
     }
 

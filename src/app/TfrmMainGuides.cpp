@@ -1,0 +1,46 @@
+// The measuring guides: their mouse events go to the guides' model, and the
+// bounds it decides come back to the view.
+#include "app/MainLayout.h"
+#include "app/TfrmMain.h"
+
+namespace orvelle {
+
+void TfrmMain::ShowGuides() {
+    for (std::size_t i = 0; i < kGuidePartCount; ++i) {
+        const auto part = static_cast<GuidePart>(i);
+        SetControlBounds(GuideControl(part), guides_.Bounds(part));
+    }
+}
+
+void TfrmMain::GuideMouseDown(GuidePart part) {
+    Point pointer;
+    // Without a pointer position there is nothing to measure the drag from.
+    if (!services_.screen.CursorPos(pointer)) return;
+    guides_.MouseDown(part, pointer);
+}
+
+void TfrmMain::GuideMouseMove(GuidePart part) {
+    Point pointer;
+    if (!services_.screen.CursorPos(pointer)) return;
+    // The moves of every line go to the line being dragged, those of every
+    // handle to the handle being dragged, whichever control reports them.
+    if (IsHandle(part))
+        guides_.AnyIconMouseMove(pointer);
+    else
+        guides_.AnyGuideMouseMove(pointer);
+    ShowGuides();
+}
+
+void TfrmMain::GuideMouseUp(GuidePart part) {
+    if (IsHandle(part))
+        guides_.AnyIconMouseUp();
+    else
+        guides_.AnyGuideMouseUp();
+}
+
+void TfrmMain::GuideDblClick(GuidePart part) {
+    guides_.DblClick(GuideOf(part));
+    ShowGuides();
+}
+
+}  // namespace orvelle
