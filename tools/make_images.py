@@ -884,6 +884,101 @@ def preview(path, icons, toolbars, menus, logos, scale):
 
 
 # ----------------------------------------------------------------------------------------------------------------
+# The measuring guides' handles, 28 x 24 each: the vertical guides' handle (arrows left and right of a vertical bar)
+# and the horizontal guides' one (arrows above and below a horizontal bar), side by side. The program draws its
+# raised frame over the outer two pixels in the system's colours, so the motif keeps inside them.
+# ----------------------------------------------------------------------------------------------------------------
+
+HANDLE_W, HANDLE_H = 28, 24
+HANDLE_TOP = rgb('#f26d5b')
+HANDLE_BOTTOM = rgb('#a3251a')
+
+
+def outlined_triangle(c, points):
+    """A white triangle with a black outline about one pixel wide."""
+    c.paint(Polygon(points), BLACK)
+    cx = sum(x for x, _ in points) / 3.0
+    cy = sum(y for _, y in points) / 3.0
+    # Shrunk about its centre so that the border left is about 1.3 pixels at the narrowest.
+    inner = [(cx + (x - cx) * 0.55, cy + (y - cy) * 0.55) for x, y in points]
+    c.paint(Polygon(inner), PAPER)
+
+
+def guide_handle(c, vertical):
+    c.paint(Rect(0, 0, HANDLE_W, HANDLE_H), linear(HANDLE_TOP, HANDLE_BOTTOM, 0, 0, 0, HANDLE_H))
+    if vertical:
+        c.fill(13, 4, 15, 20, BLACK)
+        outlined_triangle(c, [(3.0, 12.0), (11.5, 5.0), (11.5, 19.0)])
+        outlined_triangle(c, [(25.0, 12.0), (16.5, 5.0), (16.5, 19.0)])
+    else:
+        c.fill(5, 11, 23, 13, BLACK)
+        outlined_triangle(c, [(14.0, 2.5), (7.5, 10.0), (20.5, 10.0)])
+        outlined_triangle(c, [(14.0, 21.5), (7.5, 14.0), (20.5, 14.0)])
+
+
+def guide_handles(percent):
+    return strip([render(lambda c: guide_handle(c, True), HANDLE_W, HANDLE_H, percent),
+                  render(lambda c: guide_handle(c, False), HANDLE_W, HANDLE_H, percent)])
+
+
+# ----------------------------------------------------------------------------------------------------------------
+# Split pointers over the guides: two bars with arrows pointing away from them, black with a white rim, at 32 and
+# 64 pixels; the system picks the size nearest to its own pointer size.
+# ----------------------------------------------------------------------------------------------------------------
+
+
+def split_cursor_pixels(vertical):
+    """The black pixels of the 32 x 32 pointer, as (x, y); the left-right form, or its transpose."""
+    black = set()
+    for y in range(9, 23):
+        black.add((14, y))
+        black.add((17, y))
+    for x in list(range(4, 14)) + list(range(18, 28)):
+        black.add((x, 15))
+        black.add((x, 16))
+    for i in range(5):
+        for y in range(15 - i, 17 + i):
+            black.add((3 + i, y))
+            black.add((28 - i, y))
+    return black if vertical else {(y, x) for x, y in black}
+
+
+def cur(vertical):
+    """A .cur file with a 32 x 32 and a 64 x 64 monochrome image, hot spot in the middle."""
+    small = split_cursor_pixels(vertical)
+    images = []
+    for size in (32, 64):
+        k = size // 32
+        black = {(x * k + i, y * k + j) for x, y in small for i in range(k) for j in range(k)}
+        rim = {(x + dx, y + dy) for x, y in black for dx in (-k, 0, k) for dy in (-k, 0, k)} - black
+        row_bytes = size // 8
+        xor = bytearray()
+        mask = bytearray()
+        for y in range(size - 1, -1, -1):
+            xrow = bytearray(row_bytes)
+            arow = bytearray(b'\xff' * row_bytes)
+            for x in range(size):
+                if (x, y) in black or (x, y) in rim:
+                    arow[x // 8] &= ~(0x80 >> (x % 8)) & 0xff
+                if (x, y) in rim:
+                    xrow[x // 8] |= 0x80 >> (x % 8)
+            xor += xrow
+            mask += arow
+        info = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 1, 0, len(xor) + len(mask), 0, 0, 2, 0)
+        palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+        images.append((size, info + palette + bytes(xor) + bytes(mask)))
+    header = struct.pack('<HHH', 0, 2, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b''
+    data = b''
+    for size, image in images:
+        entries += struct.pack('<BBBBHHII', size % 256, size % 256, 2, 0, size // 2, size // 2, len(image),
+                               offset + len(data))
+        data += image
+    return header + entries + data
+
+
+# ----------------------------------------------------------------------------------------------------------------
 
 
 def scaled(size, percent):
@@ -916,6 +1011,9 @@ def main(argv):
         outputs[f'toolbar_{p}.bmp'] = bmp32(toolbars[p])
         outputs[f'menu_{p}.bmp'] = bmp32(menus[p])
         outputs[f'logo_{p}.bmp'] = bmp32(logos[p])
+        outputs[f'guides_{p}.bmp'] = bmp32(guide_handles(p))
+    outputs['split_we.cur'] = cur(True)
+    outputs['split_ns.cur'] = cur(False)
     for name, data in outputs.items():
         with open(os.path.join(args.out, name), 'wb') as f:
             f.write(data)

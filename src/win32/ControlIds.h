@@ -16,6 +16,8 @@ enum ControlId : int {
     kIdPanel = 107,      // Panel1, child of the main window
     kIdView = 108,       // imgZoom, child of Panel1
     kIdStatusBar = 109,  // StatusBar1, child of the main window
+    // The guides' lines and handles, children of imgZoom: kIdGuideBase + GuidePart value.
+    kIdGuideBase = 120,
 };
 
 // Toolbar button command identifiers: kToolButtonIdBase + ToolButton value.
@@ -38,6 +40,9 @@ inline constexpr const wchar_t* kMainClassName = L"OrvelleMain";
 inline constexpr const wchar_t* kPanelClassName = L"OrvellePanel";
 inline constexpr const wchar_t* kViewClassName = L"OrvelleView";
 inline constexpr const wchar_t* kLogoClassName = L"OrvelleLogo";
+// Guides of the two directions differ in their pointer shape only.
+inline constexpr const wchar_t* kGuideWeClassName = L"OrvelleGuideWE";
+inline constexpr const wchar_t* kGuideNsClassName = L"OrvelleGuideNS";
 
 // The main window's timers: kFirstTimerId + Timer value.
 constexpr unsigned kFirstTimerId = 1;

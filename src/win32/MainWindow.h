@@ -7,8 +7,11 @@
 #include <commctrl.h>
 
 #include "BaseWindow.h"
+#include <array>
+
 #include "ColorBox.h"
 #include "CommonControls.h"
+#include "GuideWindow.h"
 #include "LogoWindow.h"
 #include "MainMenu.h"
 #include "Owned.h"
@@ -80,6 +83,10 @@ private:
     void OnWindowPosChanging(WINDOWPOS& position);
     HWND ControlHandle(Control control) const;
     ToolBar& ToolBarOf(ToolButton button);
+    void CreateGuides();
+    void OnGuideEvent(GuidePart part, GuideEvent event);
+    // The lines' bars and the handles' framed pictures at the window's scale, in the system's colours.
+    void MakeGuidePictures(int dpi);
 
     TfrmMain* logic_ = nullptr;
     bool showMaximized_ = false;  // asked for while still hidden
@@ -99,6 +106,7 @@ private:
     LogoWindow logo_;
     PanelWindow panel_;
     ViewWindow view_;
+    std::array<GuideWindow, kGuidePartCount> guides_;
     StatusBar statusBar_;
     Tooltip logoHint_;
 };

@@ -70,6 +70,7 @@ bool MainWindow::Create() {
     view_.Create(panel_.Handle(), kIdView, [this](ImageRef target, const Rect& area) {
         if (logic_ != nullptr) logic_->PaintView(target, area);
     });
+    CreateGuides();
     statusBar_.Create(hwnd_, kIdStatusBar);
     logoHint_.Create(hwnd_);
     return true;
@@ -108,6 +109,7 @@ void MainWindow::SetScale(int dpi) {
     logo_.SetPicture(LoadScaledPicture(L"LOGO", percent));
     panel_.SetBevelWidth(scaled(d::kPanelBevel));
     menu_.SetScale(dpi);
+    MakeGuidePictures(dpi);
 
     // The previous fonts and pictures go only now that no control uses them.
     controlFont_ = std::move(controlFont);

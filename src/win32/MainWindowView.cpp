@@ -148,6 +148,15 @@ HWND MainWindow::ControlHandle(Control control) const {
             return view_.Handle();
         case Control::StatusBar1:
             return statusBar_.Handle();
+        case Control::imgGuideV1:
+        case Control::imgGuideV2:
+        case Control::imgGuideH1:
+        case Control::imgGuideH2:
+        case Control::imgIconV1:
+        case Control::imgIconV2:
+        case Control::imgIconH1:
+        case Control::imgIconH2:
+            return guides_[static_cast<std::size_t>(control) - static_cast<std::size_t>(Control::imgGuideV1)].Handle();
         case Control::Separator2:
         case Control::Count:
             break;

@@ -39,10 +39,28 @@ class Win32Dialogs : public DialogService {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
     void ShowError(const std::string& text) override;
+    std::optional<std::string> AskSaveFileName(const SaveDialogRequest& request) override;
 
 private:
     HWND owner_ = nullptr;
 };
+
+class Win32Clipboard : public ClipboardService {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+    PlatformError PutBitmap(const TBitmap32& picture) override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
+class Win32Files : public FileService {
+public:
+    PlatformError WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
+};
+
+// The system's text for an error code from GetLastError.
+std::string SystemErrorText(DWORD error);
 
 // A message box with the application title and the error icon.
 void ShowErrorMessage(HWND owner, const std::string& text);

@@ -27,11 +27,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     Win32StartupList startupList;
     Win32Dialogs dialogs;
     dialogs.SetOwner(window.Handle());
+    Win32Clipboard clipboard;
+    clipboard.SetOwner(window.Handle());
+    Win32Files files;
     const std::wstring programPath = ProgramPathWide();
     // The settings live beside the program file, named like it.
     FileSettingsStore settings(std::filesystem::path(programPath).replace_extension(L".ini"));
 
-    TfrmMain frmMain(window, Services{screen, clock, startupList, dialogs, settings, UserNumberFormat(),
+    TfrmMain frmMain(window, Services{screen, clock, startupList, dialogs, settings, clipboard, files, UserNumberFormat(),
                                       Narrow(programPath)});
     window.ConnectLogic(frmMain);
     frmMain.FormCreate();

@@ -220,11 +220,38 @@ def view_problem(shot, view_rect, zoom, origin):
 
 # ---------------------------------------------------------------------------------------------------------------
 
-class Shot:
-    """A screenshot as packed RGB rows."""
+class CoveredRow(bytes):
+    """A row of a screenshot with some pixels covered by the measuring guides, which lie over the view: it equals
+    any row of its length that matches it in every uncovered pixel, so view comparisons look past the guides."""
 
-    def __init__(self, width, height, data):
+    def __new__(cls, data, covered):
+        row = super().__new__(cls, data)
+        row.covered = covered  # sorted (first, end) pixel ranges within the row
+        return row
+
+    def __eq__(self, other):
+        if not isinstance(other, (bytes, bytearray)) or len(other) != len(self):
+            return False
+        start = 0
+        for first, end in self.covered + [(len(self) // 3, len(self) // 3)]:
+            if bytes(self[start * 3:first * 3]) != bytes(other[start * 3:first * 3]):
+                return False
+            start = max(start, end)
+        return True
+
+    def __ne__(self, other):
+        return not self.__eq__(other)
+
+    __hash__ = bytes.__hash__
+
+
+class Shot:
+    """A screenshot as packed RGB rows. `covered` lists screen rectangles whose pixels rows compare as equal to
+    anything: the measuring guides' lines and handles at the time of the shot."""
+
+    def __init__(self, width, height, data, covered=()):
         self.width, self.height, self.data = width, height, data
+        self.covered = list(covered)
 
     @classmethod
     def from_ppm(cls, raw):
@@ -255,7 +282,10 @@ class Shot:
 
     def row(self, y, x0, x1):
         at = y * self.width * 3
-        return self.data[at + x0 * 3:at + x1 * 3]
+        data = self.data[at + x0 * 3:at + x1 * 3]
+        spans = sorted((max(r[0], x0) - x0, min(r[2], x1) - x0) for r in self.covered
+                       if r[1] <= y < r[3] and r[0] < x1 and r[2] > x0)
+        return CoveredRow(data, spans) if spans else data
 
     def save(self, path):
         Path(path).write_bytes(b"P6\n%d %d\n255\n" % (self.width, self.height) + self.data)
@@ -290,6 +320,11 @@ class Window:
             client = self.info["client"]
             left, top, right, bottom = left - client[0], top - client[1], right - client[0], bottom - client[1]
         return left, top, right, bottom
+
+    def guide_rects(self):
+        """Screen rectangles of the measuring guides' lines and handles."""
+        first = ids().control("GuideBase")
+        return [c["rect"] for c in self.info["controls"] if first <= c["id"] < first + 8]
 
     def panels(self):
         """The status bar's panel texts, without the tab that centres them."""
@@ -497,8 +532,12 @@ class Session:
             raise E2EError(f"{command[0]} failed ({result.returncode}): {result.stderr.decode(errors='replace')}")
         return result.stdout
 
-    def screenshot(self):
+    def screenshot(self, uncovered=False):
+        """The screen now. Unless `uncovered`, the guides' places at the last window reading are left out of
+        row comparisons (read the window again after anything that moves them)."""
         self.last_shot = Shot.from_ppm(self.x("import", "-window", "root", "-depth", "8", "ppm:-"))
+        if not uncovered and self.last_window is not None:
+            self.last_shot.covered = self.last_window.guide_rects()
         return self.last_shot
 
     def move_pointer(self, x, y):

@@ -12,6 +12,7 @@
 //                                   system's suggested bounds, as WM_DPICHANGED does; print its rectangle
 //   probe textink <face> <points> <charset> <dpi> <text>  draw the text in that font and print, as JSON, the
 //                                   size of the box its ink fills and the ink in it, one string a row ('#' ink)
+//   probe clipboard <file>           write the clipboard's bitmap, as the system offers it in CF_DIB, to a .bmp file
 //
 // Exit code 0 on success, 1 when the main window is not there, 2 on bad usage.
 // Menus of another process cannot be read under Wine, so none are reported.
@@ -382,6 +383,33 @@ int Usage() {
     return 2;
 }
 
+// The clipboard's picture as a .bmp file: the DIB the system makes of the bitmap, behind a file header.
+int ClipboardToFile(const char* path) {
+    if (!OpenClipboard(nullptr)) return 1;
+    int code = 1;
+    if (HANDLE data = GetClipboardData(CF_DIB)) {
+        const auto* dib = static_cast<const unsigned char*>(GlobalLock(data));
+        const SIZE_T size = GlobalSize(data);
+        if (dib != nullptr && size >= sizeof(BITMAPINFOHEADER)) {
+            BITMAPINFOHEADER header;
+            std::memcpy(&header, dib, sizeof header);
+            DWORD offset = header.biSize + header.biClrUsed * 4;
+            if (header.biCompression == BI_BITFIELDS && header.biSize == sizeof header) offset += 12;
+            BITMAPFILEHEADER file{};
+            file.bfType = 0x4D42;
+            file.bfSize = static_cast<DWORD>(sizeof file + size);
+            file.bfOffBits = static_cast<DWORD>(sizeof file + offset);
+            if (FILE* out = std::fopen(path, "wb")) {
+                const bool ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(dib, size, 1, out) == 1;
+                code = std::fclose(out) == 0 && ok ? 0 : 1;
+            }
+        }
+        if (dib != nullptr) GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -393,6 +421,7 @@ int main(int argc, char** argv) {
             return Usage();
         return TextInk(argv[2], static_cast<int>(points), static_cast<int>(charset), static_cast<int>(dpi), argv[6]);
     }
+    if (verb == "clipboard") return argc == 3 ? ClipboardToFile(argv[2]) : Usage();
     std::vector<long long> numbers;
     for (int i = 2; i < argc; ++i) {
         long long value = 0;
