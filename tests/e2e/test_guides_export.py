@@ -1,10 +1,15 @@
 """The measuring guides dragged with the mouse, and the enlarged picture copied to the clipboard, as a user does it
 with the real pointer and the real shortcuts."""
 
+import contextlib
+import json
+import os
 import struct
+import subprocess
 import unittest
 
 from harness import Session, ids, run_dir, wait_until
+from test_settings import box_text, message_boxes, press_enter
 
 WIDTH, HEIGHT = 700, 420
 PLACE = (0, 300)
@@ -27,6 +32,12 @@ def guide(window, part):
         if control["id"] == wanted:
             return control["rect"]
     raise AssertionError(f"{part} not found")
+
+
+def pointer_seen(session, x, y):
+    def check(w):
+        assert w.panels()[3:5] == [f"X: {x}", f"Y: {y}"], f"the status bar shows {w.panels()[3:5]}"
+    session.wait_for(check, what=f"the program to see the pointer at {(x, y)}")
 
 
 def crop(shot, rect):
@@ -99,14 +110,18 @@ class GuidesTest(unittest.TestCase):
 
     @staticmethod
     def drag(session, handle, distance):
-        """Presses the middle of the handle, moves right by `distance` partly outside it, releases."""
+        """Presses the middle of the handle, moves right by `distance` partly outside it, releases. The press and
+        the release wait until the program has seen the pointer where it is: the guides read it from the system
+        at each event, and the status bar shows what the system reports."""
         grab = (handle[0] + 14, handle[1] + 12)
         session.x("xdotool", "mousemove", str(grab[0]), str(grab[1]))
+        pointer_seen(session, *grab)
         session.x("xdotool", "mousedown", "1")
         # Above the handle's own area: the pressed handle keeps the pointer.
         for step in range(1, distance + 1, 8):
             session.x("xdotool", "mousemove", str(grab[0] + step), str(grab[1] - 30))
         session.x("xdotool", "mousemove", str(grab[0] + distance), str(grab[1] - 30))
+        pointer_seen(session, grab[0] + distance, grab[1] - 30)
         session.x("xdotool", "mouseup", "1")
 
     @staticmethod
@@ -146,6 +161,94 @@ class CopyTest(unittest.TestCase):
             for y in range(height):
                 expected = plain.row(view[1] + y, view[0], view[2])
                 self.assertTrue(expected == rows[y], f"clipboard row {y} differs from the view's picture")
+            self.assertTrue(session.program_running())
+
+
+
+def windows_named(session, title):
+    _, output = session.probe("windows")
+    return [w for w in json.loads(output) if w["caption"] == title]
+
+
+@contextlib.contextmanager
+def read_only_folder(path):
+    """A folder nobody can create files in. Permissions alone do not stop root, so as root it is made immutable."""
+    path.mkdir(exist_ok=True)
+    immutable = os.geteuid() == 0
+    if immutable:
+        if subprocess.run(["chattr", "+i", str(path)], capture_output=True).returncode != 0:
+            raise unittest.SkipTest("this file system cannot make a folder read-only for root")
+    else:
+        path.chmod(0o555)
+    try:
+        yield path
+    finally:
+        if immutable:
+            subprocess.run(["chattr", "-i", str(path)], capture_output=True)
+        path.chmod(0o755)
+
+
+def save_as(session, path):
+    """Ctrl+A, the full Windows path typed into the save dialog, Enter."""
+    session.key("ctrl+a")
+    wait_until(lambda: windows_named(session, "Save Image as...") or None, 15, "the save dialog")
+    xid = session.x("xdotool", "search", "--name", "^Save Image as...$").split()[0].decode()
+    session.x("xdotool", "windowfocus", "--sync", xid)
+    session.x("xdotool", "type", "--delay", "30", "Z:" + str(path).replace("/", "\\"))
+    session.x("xdotool", "key", "Return")
+
+
+class SaveTest(unittest.TestCase):
+
+    def test_saving_into_a_read_only_folder_shows_the_error_and_the_view_goes_on(self):
+        with Session("save-read-only") as session, read_only_folder(run_dir() / "save-read-only-folder") as folder:
+            placed(session)
+            session.show_picture()
+            session.move_pointer(*POINTER)
+            session.wait_for_view(session.window(), POINTER)
+            save_as(session, folder / "picture")
+            boxes = wait_until(lambda: message_boxes(session, "Orvelle") or None, 15, "the error message")
+            text = box_text(session, boxes[0])
+            self.assertTrue(text.strip(), "the message box says nothing")
+            self.assertIn("denied", text.lower())
+            # The refresh goes on behind the message box (which covers the view), and after it.
+            moved = (POINTER[0] + 37, POINTER[1] + 11)
+            session.move_pointer(*moved)
+            pointer_seen(session, *moved)
+            press_enter(session, "Orvelle")
+            wait_until(lambda: not message_boxes(session, "Orvelle"), 10, "the message box to close")
+            self.assertEqual(list(folder.iterdir()), [])
+            self.assertTrue(session.program_running())
+            session.move_pointer(*POINTER)
+            session.wait_for_view(session.window(), POINTER)
+
+    def test_ctrl_a_saves_the_frozen_enlargement_under_a_name_outside_the_legacy_code_page(self):
+        with Session("save-as") as session:
+            placed(session)
+            session.show_picture()
+            session.move_pointer(*POINTER)
+            session.wait_for_view(session.window(), POINTER)
+            session.key("space")
+            window = session.window()
+            plain = session.wait_for_view(window, POINTER)
+            view = window.control_rect("View")
+            folder = run_dir() / f"{session.name}-pictures"
+            folder.mkdir(exist_ok=True)
+            name = "Zoë Größe αβγ"
+            # The pointer leaves the picture first: the frozen picture is what gets saved.
+            session.move_pointer(200, 150)
+            save_as(session, folder / name)
+            target = folder / (name + ".bmp")
+            wait_until(lambda: target.exists() and target.stat().st_size > 54 or None, 15, f"{target} written")
+            width, height = view[2] - view[0], view[3] - view[1]
+            data = target.read_bytes()
+            self.assertEqual(len(data), 54 + 4 * width * height)
+            self.assertEqual(struct.unpack_from("<2sIIIIiiHHIIiiII", data, 0),
+                             (b"BM", len(data), 0, 54, 40, width, height, 1, 32, 0, 4 * width * height, 0, 0, 0, 0))
+            _, _, rows = read_bmp(target)
+            for y in range(height):
+                self.assertTrue(plain.row(view[1] + y, view[0], view[2]) == rows[y], f"row {y} differs")
+            self.assertEqual(sorted(p.name for p in folder.iterdir()), [name + ".bmp"])
             self.assertTrue(session.program_running())
 
 
