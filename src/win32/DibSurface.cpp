@@ -2,7 +2,7 @@
 
 namespace orvelle::win32 {
 
-HBITMAP CreateDib32(int width, int height, Pixel** bits) {
+BITMAPINFO Dib32Info(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -10,6 +10,11 @@ HBITMAP CreateDib32(int width, int height, Pixel** bits) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+HBITMAP CreateDib32(int width, int height, Pixel** bits) {
+    const BITMAPINFO info = Dib32Info(width, height);
     void* memory = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
     *bits = bitmap != nullptr ? static_cast<Pixel*>(memory) : nullptr;

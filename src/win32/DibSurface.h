@@ -37,6 +37,9 @@ private:
     int height_ = 0;
 };
 
+// The header of a top-down 32-bit DIB of the engine's pixel layout.
+BITMAPINFO Dib32Info(int width, int height);
+
 // A top-down 32-bit DIB section; `bits` receives its pixels.
 HBITMAP CreateDib32(int width, int height, Pixel** bits);
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "ControlIds.h"
+#include "DibSurface.h"
 
 namespace orvelle::win32 {
 
@@ -88,13 +89,7 @@ void GuideWindow::Paint(HDC dc) const {
     if (picture_.Empty()) return;
     RECT client;
     GetClientRect(hwnd_, &client);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture_.Width();
-    info.bmiHeader.biHeight = -picture_.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = Dib32Info(picture_.Width(), picture_.Height());
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, picture_.Width(), picture_.Height(),
                   picture_.Ref().pixels, &info, DIB_RGB_COLORS, SRCCOPY);

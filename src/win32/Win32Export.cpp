@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "DibSurface.h"
 #include "Owned.h"
 #include "Text.h"
 #include "Win32Services.h"
@@ -54,13 +55,7 @@ std::optional<std::string> Win32Dialogs::AskSaveFileName(const SaveDialogRequest
 PlatformError Win32Clipboard::PutBitmap(const TBitmap32& picture) {
     // A bitmap of the screen's format, which every program can paste; the
     // system offers it as a DIB too.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.Width();
-    info.bmiHeader.biHeight = -picture.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = Dib32Info(picture.Width(), picture.Height());
     HDC screen = GetDC(nullptr);
     OwnedBitmap bitmap(CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, picture.Ref().pixels, &info, DIB_RGB_COLORS));
     const DWORD createError = GetLastError();

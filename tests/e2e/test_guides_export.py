@@ -40,6 +40,18 @@ def pointer_seen(session, x, y):
     session.wait_for(check, what=f"the program to see the pointer at {(x, y)}")
 
 
+def frozen_view(session):
+    """The window in its place over the test picture, the view frozen around POINTER (Space): its screenshot and
+    the view's rectangle."""
+    placed(session)
+    session.show_picture()
+    session.move_pointer(*POINTER)
+    session.wait_for_view(session.window(), POINTER)
+    session.key("space")
+    window = session.window()
+    return session.wait_for_view(window, POINTER), window.control_rect("View")
+
+
 def crop(shot, rect):
     left, top, right, bottom = rect
     return [bytes(shot.row(y, left, right)) for y in range(top, bottom)]
@@ -138,15 +150,7 @@ class CopyTest(unittest.TestCase):
 
     def test_ctrl_c_puts_the_views_picture_without_overlays_on_the_clipboard(self):
         with Session("copy-clipboard") as session:
-            window = placed(session)
-            session.show_picture()
-            session.move_pointer(*POINTER)
-            session.wait_for_view(session.window(), POINTER)
-            # Frozen, so that the picture stays put while it is compared.
-            session.key("space")
-            window = session.window()
-            plain = session.wait_for_view(window, POINTER)
-            view = window.control_rect("View")
+            plain, view = frozen_view(session)
             # The grid on: it must not reach the clipboard.
             session.command("menuShowGrid")
             session.key("ctrl+c")
@@ -224,14 +228,7 @@ class SaveTest(unittest.TestCase):
 
     def test_ctrl_a_saves_the_frozen_enlargement_under_a_name_outside_the_legacy_code_page(self):
         with Session("save-as") as session:
-            placed(session)
-            session.show_picture()
-            session.move_pointer(*POINTER)
-            session.wait_for_view(session.window(), POINTER)
-            session.key("space")
-            window = session.window()
-            plain = session.wait_for_view(window, POINTER)
-            view = window.control_rect("View")
+            plain, view = frozen_view(session)
             folder = run_dir() / f"{session.name}-pictures"
             folder.mkdir(exist_ok=True)
             name = "Zoë Größe αβγ"
