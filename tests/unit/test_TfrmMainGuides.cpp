@@ -5,7 +5,17 @@
 namespace orvelle::testing {
 namespace {
 
-using GuidesInTheWindow = MainWindowFixture;
+class GuidesInTheWindow : public MainWindowFixture {
+protected:
+    // A press of `part` with the pointer at `from`, a move to `to` and the release.
+    void Drag(GuidePart part, Point from, Point to) {
+        screen.cursor = from;
+        form->GuideMouseDown(part);
+        screen.cursor = to;
+        form->GuideMouseMove(part);
+        form->GuideMouseUp(part);
+    }
+};
 using P = GuidePart;
 
 Rect ViewSize(const TfrmMain& form) {
@@ -67,11 +77,7 @@ TEST_F(GuidesInTheWindow, UnreadablePointerStartsNoDragAndMovesNothing) {
 
 TEST_F(GuidesInTheWindow, DoubleClickOnAHandleSendsItsGuideHome) {
     Start();
-    screen.cursor = Point{300, 300};
-    form->GuideMouseDown(P::imgGuideH1);
-    screen.cursor = Point{300, 380};
-    form->GuideMouseMove(P::imgGuideH1);
-    form->GuideMouseUp(P::imgGuideH1);
+    Drag(P::imgGuideH1, Point{300, 300}, Point{300, 380});
     ASSERT_EQ(view.controlBounds.at(Control::imgGuideH1).top, 80);
     form->GuideDblClick(P::imgIconH1);
     EXPECT_EQ(view.controlBounds.at(Control::imgGuideH1).top, 0);
@@ -80,11 +86,7 @@ TEST_F(GuidesInTheWindow, DoubleClickOnAHandleSendsItsGuideHome) {
 
 TEST_F(GuidesInTheWindow, ShrinkingTheWindowPullsTheGuidesIn) {
     Start();
-    screen.cursor = Point{0, 0};
-    form->GuideMouseDown(P::imgGuideV2);
-    screen.cursor = Point{5000, 0};
-    form->GuideMouseMove(P::imgGuideV2);
-    form->GuideMouseUp(P::imgGuideV2);
+    Drag(P::imgGuideV2, Point{0, 0}, Point{5000, 0});
     view.Resize(Size{320, 300});
     form->FormResize();
     const Rect smaller = ViewSize(*form);
@@ -110,11 +112,7 @@ TEST_F(GuidesInTheWindow, RefreshTicksNeverTouchTheGuides) {
 
 TEST_F(GuidesInTheWindow, ScaleWithTheMonitorsDpi) {
     Start();
-    screen.cursor = Point{0, 0};
-    form->GuideMouseDown(P::imgGuideV1);
-    screen.cursor = Point{100, 0};
-    form->GuideMouseMove(P::imgGuideV1);
-    form->GuideMouseUp(P::imgGuideV1);
+    Drag(P::imgGuideV1, Point{0, 0}, Point{100, 0});
     view.dpi = 144;
     form->FormDpiChanged(144, Rect::FromSize(700, 200, 600, 450));
     const Rect scaled = ViewSize(*form);
