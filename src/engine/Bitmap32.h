@@ -48,4 +48,8 @@ private:
     TStretchFilter filter_ = TStretchFilter::sfNearest;
 };
 
+// The picture at another size, each output pixel the source pixel under its
+// centre: a picture made for one size, shown sharp at another.
+TBitmap32 ResizedNearest(const TBitmap32& picture, int width, int height);
+
 }  // namespace orvelle

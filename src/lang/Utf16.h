@@ -1,0 +1,20 @@
+// Conversions between the UTF-16 of language files and the UTF-8 that the
+// rest of the program uses for every text.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace orvelle {
+
+// A lone surrogate, which a damaged file may hold, becomes U+FFFD.
+std::string Utf8FromUtf16(std::u16string_view text);
+// Invalid UTF-8 sequences become U+FFFD.
+std::u16string Utf16FromUtf8(std::string_view text);
+// Little-endian code units, two bytes each; an odd last byte is no code unit.
+std::u16string Utf16FromLittleEndian(std::span<const std::uint8_t> bytes);
+
+}  // namespace orvelle
