@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "lang/InterfaceTexts.h"
+
 namespace orvelle {
 
 namespace {
@@ -12,80 +14,79 @@ constexpr CaptionTarget M(Command item) { return CaptionTarget::Menu(item); }
 constexpr CaptionTarget T(HintTarget hint) { return CaptionTarget::HintOf(hint); }
 
 const std::array kRows = std::to_array<CaptionRow>({
-    {M(C::menuFile), 1, "File"},
-    {M(C::menuFreeze), 2, "Freeze Image"},
-    {M(C::menuCopy), 3, "Copy Image to Clipboard"},
-    {M(C::menuSaveAs), 4, "Save Image as..."},
-    {CaptionTarget::SaveDialog(), 4, "Save Image as..."},
-    {M(C::menuRuler), 5, "Launch Tessaly"},
-    {M(C::menuExit), 6, "Exit"},
-    {M(C::menuMagnification), 7, "Magnification"},
-    {M(C::menuPrecise), 8, "Precise"},
-    {M(C::menuSmooth), 9, "Smooth"},
-    {M(C::menuSmoothingType), 10, "Smoothing Type"},
-    {M(C::menuSimple), 11, "Simple"},
-    {M(C::menuLinear), 12, "Linear"},
-    {M(C::menuCosine), 13, "Cosine"},
-    {M(C::menuBicubic), 14, "Bicubic"},
-    {M(C::menuLanczos), 15, "Lanczos"},
-    {M(C::menuMitchell), 16, "Mitchell"},
-    {M(C::menuLevel), 17, "Level"},
-    {M(C::menuRefresh), 18, "Refresh Rate"},
-    {M(C::menuOwn), 19, "Magnify Own Window"},
-    {M(C::menuGrid), 20, "Grid"},
-    {M(C::menuShowCursor), 21, "Show Mouse Position"},
-    {M(C::menuShowGrid), 22, "Show Grid"},
-    {M(C::menuRastered), 23, "Rastered Grid Lines"},
-    {M(C::menuColor), 24, "Grid Color"},
-    {M(C::menuOptions), 25, "Options"},
-    {M(C::menuOnTop), 26, "Always On Top"},
-    {M(C::menuToolbar), 27, "Show Toolbar"},
-    {M(C::menuStatusbar), 28, "Show Statusbar"},
-    {M(C::menuSnap), 29, "Snap to Screen Edge"},
-    {M(C::menuLanguage), 30, "Language"},
-    {M(C::menuMore), 165, "Download More Languages"},
-    {M(C::menuAutostart), 35, "Autostart with Windows"},
-    {M(C::menuSave), 36, "Save Settings on Exit"},
-    {M(C::menuHelp), 37, "Help"},
-    {M(C::menuShowHelp), 37, "Help"},
-    {M(C::menuBrowse), 38, "Browse Web for Updates"},
-    {M(C::menuStartupCheck), 159, "Try to Check on Startup"},
-    {M(C::menuCheckNow), 160, "Check now"},
-    {M(C::menuSupport), 39, "Support"},
-    {M(C::menuQuestion), 40, "Ask a Question"},
-    {M(C::menuComment), 41, "Send Comments"},
-    {M(C::menuBug), 42, "Report a Bug"},
-    {M(C::menuAbout), 46, "About..."},
-    {T(H::tbPrecise), 60, "Precise Magnification"},
-    {T(H::tbSmooth), 61, "Smooth Magnification"},
-    {T(H::tbZoom), 62, "Magnification Level"},
-    {T(H::labelZoom), 62, "Magnification Level"},
-    {T(H::tbCursor), 21, "Show Mouse Position"},
-    {T(H::tbGrid), 22, "Show Grid"},
-    {T(H::tbRastered), 23, "Rastered Grid Lines", 63, "Visible on Any Background"},
-    {T(H::cbGrid), 24, "Grid Color"},
-    {T(H::tbOnTop), 26, "Always On Top"},
-    {T(H::tbRuler), 5, "Launch Tessaly"},
-    {T(H::tbHelp), 37, "Help"},
-    {T(H::imgLogo), 38, "Browse Web for Updates"},
+    {M(C::menuFile), 1},
+    {M(C::menuFreeze), 2},
+    {M(C::menuCopy), 3},
+    {M(C::menuSaveAs), 4},
+    {CaptionTarget::SaveDialog(), 4},
+    {M(C::menuRuler), 5},
+    {M(C::menuExit), 6},
+    {M(C::menuMagnification), 7},
+    {M(C::menuPrecise), 8},
+    {M(C::menuSmooth), 9},
+    {M(C::menuSmoothingType), 10},
+    {M(C::menuSimple), 11},
+    {M(C::menuLinear), 12},
+    {M(C::menuCosine), 13},
+    {M(C::menuBicubic), 14},
+    {M(C::menuLanczos), 15},
+    {M(C::menuMitchell), 16},
+    {M(C::menuLevel), 17},
+    {M(C::menuRefresh), 18},
+    {M(C::menuOwn), 19},
+    {M(C::menuGrid), 20},
+    {M(C::menuShowCursor), 21},
+    {M(C::menuShowGrid), 22},
+    {M(C::menuRastered), 23},
+    {M(C::menuColor), 24},
+    {M(C::menuOptions), 25},
+    {M(C::menuOnTop), 26},
+    {M(C::menuToolbar), 27},
+    {M(C::menuStatusbar), 28},
+    {M(C::menuSnap), 29},
+    {M(C::menuLanguage), 30},
+    {M(C::menuMore), 165},
+    {M(C::menuAutostart), 35},
+    {M(C::menuSave), 36},
+    {M(C::menuHelp), 37},
+    {M(C::menuShowHelp), 37},
+    {M(C::menuBrowse), 38},
+    {M(C::menuStartupCheck), 159},
+    {M(C::menuCheckNow), 160},
+    {M(C::menuSupport), 39},
+    {M(C::menuQuestion), 40},
+    {M(C::menuComment), 41},
+    {M(C::menuBug), 42},
+    {M(C::menuAbout), 46},
+    {T(H::tbPrecise), 60},
+    {T(H::tbSmooth), 61},
+    {T(H::tbZoom), 62},
+    {T(H::labelZoom), 62},
+    {T(H::tbCursor), 21},
+    {T(H::tbGrid), 22},
+    {T(H::tbRastered), 23, 63},
+    {T(H::cbGrid), 24},
+    {T(H::tbOnTop), 26},
+    {T(H::tbRuler), 5},
+    {T(H::tbHelp), 37},
+    {T(H::imgLogo), 38},
 });
 
 }  // namespace
 
 std::span<const CaptionRow> MainWindowCaptions() { return kRows; }
 
-std::string EnglishText(int, std::string_view english) { return std::string(english); }
-
 std::string CaptionText(const CaptionRow& row, const TextLookup& lookup) {
-    std::string text = lookup(row.text, row.english);
-    if (row.note != 0) text += "\r\n(" + lookup(row.note, row.noteEnglish) + ")";
+    std::string text = lookup(row.text);
+    if (row.note != 0) text += "\r\n(" + lookup(row.note) + ")";
     return text;
 }
 
-const char* EnglishMenuCaption(Command item) {
+std::optional<std::string> EnglishMenuCaption(Command item) {
     for (const CaptionRow& row : kRows)
-        if (row.target.kind == CaptionTarget::Kind::MenuCaption && row.target.item == item) return row.english;
-    return nullptr;
+        if (row.target.kind == CaptionTarget::Kind::MenuCaption && row.target.item == item)
+            return EnglishText(row.text);
+    return std::nullopt;
 }
 
 }  // namespace orvelle

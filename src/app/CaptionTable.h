@@ -1,9 +1,10 @@
 // Every translatable text of the main window's menu and hints, as one table:
-// what it goes on, its interface text number and its English text. Applying
-// a language walks the table in order; the menu is built with its English.
+// what it goes on and its interface text number. Applying a language walks
+// the table in order; the menu is built with the English texts.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,27 +26,23 @@ struct CaptionTarget {
 
 struct CaptionRow {
     CaptionTarget target;
-    int text;             // interface text number
-    const char* english;  // UTF-8
+    int text;  // interface text number
     // A second text shown on its own line in parentheses, as the rastered
     // grid button's hint explains itself; 0 for none.
     int note = 0;
-    const char* noteEnglish = nullptr;
 };
 
 // In the order in which a language is applied.
 std::span<const CaptionRow> MainWindowCaptions();
 
-// The interface text with this number in the chosen language; `english` is
-// the built-in text, for a language that lacks the number.
-using TextLookup = std::function<std::string(int text, std::string_view english)>;
-std::string EnglishText(int text, std::string_view english);
+// The interface text with this number in the chosen language (UTF-8).
+using TextLookup = std::function<std::string(int text)>;
 
 // The row's whole text: its text, or its text, a line break and the note in parentheses.
 std::string CaptionText(const CaptionRow& row, const TextLookup& lookup);
 
-// The English caption of a menu item from the table, or nullptr when the
+// The English caption of a menu item from the table, or nothing when the
 // table has none for it.
-const char* EnglishMenuCaption(Command item);
+std::optional<std::string> EnglishMenuCaption(Command item);
 
 }  // namespace orvelle

@@ -23,7 +23,7 @@ enum class Command {
     menuColorItem0, menuColorItem15 = menuColorItem0 + 15,
     // Options
     menuOptions, menuOnTop, menuSnap, N3, menuToolbar, menuStatusbar, N4,
-    menuLanguage, menuEN, N6, menuMore,
+    menuLanguage, menuEN, menuLangSeparator, N6, menuMore,
     menuAutostart, menuSave,
     // Help
     menuHelp, menuShowHelp, menuBrowse, menuStartupCheck, menuCheckNow, N5, menuKvOnline, menuKvMirror, MenuVantrel,

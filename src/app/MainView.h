@@ -9,6 +9,7 @@
 
 #include "app/Commands.h"
 #include "app/MenuTree.h"
+#include "engine/Bitmap32.h"
 #include "engine/Image.h"
 
 namespace orvelle {
@@ -45,6 +46,10 @@ public:
     virtual void SetChecked(Command item, bool checked) = 0;
     virtual void SetEnabled(Command item, bool enabled) = 0;
     virtual void SetMenuImage(Command item, const MenuImage& image) = 0;
+    // Appends a picture (straight alpha, any size: it is shown at the menu's
+    // picture size) to the menu's pictures; the first one appended takes the
+    // index kDesignedMenuPictureCount.
+    virtual void AddMenuPicture(const TBitmap32& picture) = 0;
 
     // Toolbar buttons and hints.
     virtual void SetButtonDown(ToolButton button, bool down) = 0;

@@ -81,9 +81,10 @@ const std::array kEntries = std::to_array<MenuEntry>({
     {C::menuStartupCheck, C::menuBrowse, K::Check, nullptr, kNone},
     {C::menuCheckNow, C::menuBrowse, K::Command, nullptr, kNone},
     {C::N5, C::menuBrowse, K::Separator, nullptr, kNone},
-    {C::menuKvOnline, C::menuBrowse, K::Command, "Orvelle Online", kNone},
-    {C::menuKvMirror, C::menuBrowse, K::Command, "Orvelle Mirror", kNone},
-    {C::MenuVantrel, C::menuBrowse, K::Command, "Vantrel Software", kNone},
+    // The web links' captions name their hosts, which the settings file may change.
+    {C::menuKvOnline, C::menuBrowse, K::Command, nullptr, kNone},
+    {C::menuKvMirror, C::menuBrowse, K::Command, nullptr, kNone},
+    {C::MenuVantrel, C::menuBrowse, K::Command, nullptr, kNone},
     {C::menuSupport, C::menuHelp, K::Submenu, nullptr, kNone},
     {C::menuQuestion, C::menuSupport, K::Command, nullptr, kNone},
     {C::menuComment, C::menuSupport, K::Command, nullptr, kNone},

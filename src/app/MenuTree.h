@@ -28,6 +28,8 @@ constexpr int kKeyF4 = 0x73;
 // The indices of the designed menu pictures.
 constexpr int kRulerPicture = 0;
 constexpr int kEnglishFlagPicture = 1;
+// Pictures added while the program runs (the languages' flags) follow these.
+constexpr int kDesignedMenuPictureCount = 2;
 
 // What a menu item shows in its picture place.
 struct MenuImage {

@@ -10,6 +10,7 @@
 #include "app/SettingsStorage.h"
 #include "engine/Bitmap32.h"
 #include "engine/Image.h"
+#include "lang/FileSystemReader.h"
 
 namespace orvelle {
 
@@ -108,6 +109,19 @@ public:
     virtual PlatformError WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
 };
 
+// Hands work to other programs; none is waited for.
+class ShellService {
+public:
+    virtual ~ShellService() = default;
+    // Opens a web page in the default browser; a failure is not reported.
+    virtual void OpenUrl(const std::string& url) = 0;
+    // Starts the system's help viewer with `parameters` (a help file,
+    // optionally "::" and a topic); the system's text when it did not start.
+    virtual PlatformError RunHelp(const std::string& parameters) = 0;
+    // Opens a new message in the default mail program; a failure is not reported.
+    virtual void OpenMail(const std::string& mailtoUrl) = 0;
+};
+
 // Everything the main window's logic needs from outside, handed over together.
 struct Services {
     ScreenService& screen;
@@ -117,6 +131,8 @@ struct Services {
     SettingsStore& settings;
     ClipboardService& clipboard;
     FileService& files;
+    FileSystemReader& fileSystem;
+    ShellService& shell;
     NumberFormat numberFormat;
     std::string programPath;  // full path of the program file
 };

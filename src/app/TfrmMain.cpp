@@ -6,6 +6,7 @@
 #include "app/Dpi.h"
 #include "app/MainLayout.h"
 #include "app/MainWindowDesign.h"
+#include "app/WebLinks.h"
 #include "engine/StandardColors.h"
 
 namespace orvelle {
@@ -17,6 +18,7 @@ void TfrmMain::FormCreate() {
     try {
         ShowDesignedState();
         view_.SetCaption(std::string(ProductName) + " " + ProgramVersion);
+        BuildLanguageMenu();
         BuildColorMenu();
         ReadSettings();
     } catch (const std::exception& e) {
@@ -39,8 +41,12 @@ void TfrmMain::ShowDesignedState() {
         item.parent = entry.parent;
         item.kind = entry.kind;
         item.shortcut = entry.shortcut;
-        const char* caption = entry.fixedCaption != nullptr ? entry.fixedCaption : EnglishMenuCaption(entry.id);
-        item.caption = caption != nullptr ? caption : "";
+        if (entry.fixedCaption != nullptr)
+            item.caption = entry.fixedCaption;
+        else if (const auto site = WebLinkSite(entry.id))
+            item.caption = WebLinkCaption(hosts_, *site);
+        else
+            item.caption = EnglishMenuCaption(entry.id).value_or("");
         if (entry.picture >= 0) item.image = MenuImage::Picture(entry.picture);
         item.checked = entry.id == Command::menu10X;
         menu_.Insert(item);
@@ -131,23 +137,6 @@ void TfrmMain::OnTimer(Timer timer) {
             break;
         case Timer::Count:
             break;
-    }
-}
-
-void TfrmMain::SetLanguage() {
-    for (const CaptionRow& row : MainWindowCaptions()) {
-        const std::string text = CaptionText(row, texts_);
-        switch (row.target.kind) {
-            case CaptionTarget::Kind::MenuCaption:
-                menu_.SetCaption(row.target.item, text);
-                break;
-            case CaptionTarget::Kind::Hint:
-                SetHint(row.target.hint, text);
-                break;
-            case CaptionTarget::Kind::SaveDialogTitle:
-                saveDialogTitle_ = text;
-                break;
-        }
     }
 }
 

@@ -22,8 +22,12 @@
 #include "engine/StretchFilter.h"
 #include "engine/ZoomGeometry.h"
 #include "guides/MeasuringGuides.h"
+#include "lang/Languages.h"
+#include "web/WebSites.h"
 
 namespace orvelle {
+
+class ProfileFile;
 
 inline constexpr const char* ProductName = "Orvelle";
 inline constexpr const char* ProgramVersion = "3.28";
@@ -73,6 +77,9 @@ public:
     void DrawGrid();
     void RefresherTimer();
     void SetLanguage();
+    void menuAnyLangClick(Command item);
+    void menuMoreClick();
+    void menuShowHelpClick();
     void menuCopyClick();
     void menuSaveAsClick();
 
@@ -100,6 +107,12 @@ public:
     Point CaptureOrigin() const { return captureOrigin_; }
     bool HasShutDown() const { return shutDown_; }
     const std::string& CurrentLanguage() const { return currentLanguage_; }
+    // Text `number` in the chosen language, fetched afresh at each call.
+    std::string Text(int number) const;
+    const Languages& LoadedLanguages() const { return languages_; }
+    // The menu items of the loaded languages, in the order of LoadedLanguages().
+    const std::vector<Command>& LanguageItems() const { return languageItems_; }
+    const WebHosts& Hosts() const { return hosts_; }
     const MeasuringGuides& Guides() const { return guides_; }
     const std::string& SaveDialogTitle() const { return saveDialogTitle_; }
     // The enlarged picture as the view shows it, without grid, marker or guides.
@@ -113,6 +126,7 @@ private:
 
     // Start-up.
     void ShowDesignedState();
+    void BuildLanguageMenu();
     void BuildColorMenu();
 
     // Setters that tell the view only what changed.
@@ -139,16 +153,23 @@ private:
     void SelectGridColor(int colorIndex);
     void menuOnTopClick();
     void menuAutostartClick();
-    void menuAnyLangClick(Command item);
     // The grid after a change of its own, shown at once rather than at the next tick.
     void RedrawGrid();
 
     // Settings file.
     void ReadSettings();
+    void ChooseStartupLanguage(const std::string& stored);
+    void ReadWebHosts(const ProfileFile& file);
     void PlaceWindow(const Rect& requested);
     void WriteSettings();
 
     void RunShutdown();
+
+    // The two launch actions every page and help request goes through.
+    void actBrowse(const std::string& url);
+    void actRunHelp(const std::string& parameters);
+    void OpenWebLink(WebSite site);
+    void SendSupportMail(SupportMail mail);
 
     // The guides' bounds, told to the view where they changed.
     void ShowGuides();
@@ -158,7 +179,6 @@ private:
     MainView& view_;
     Services services_;
     MenuModel menu_;
-    TextLookup texts_ = EnglishText;
 
     std::array<bool, static_cast<std::size_t>(ToolButton::Count)> buttonDown_{};
     std::array<std::string, static_cast<std::size_t>(HintTarget::Count)> hints_{};
@@ -175,7 +195,11 @@ private:
     int refreshIntervalMs_ = kDesignedRefreshMs;
     int gridColorIndex_ = 0;
     bool gridColorEnabled_ = true;
-    std::string currentLanguage_ = "EN";
+    std::string currentLanguage_ = kEnglishLanguageName;
+    Languages languages_;
+    std::vector<Command> languageItems_;
+    int menuPictureCount_ = kDesignedMenuPictureCount;
+    WebHosts hosts_;
     std::string saveDialogTitle_;
     bool settingsRead_ = false;
     // While the stored bounds are applied, a change of monitor must not swap

@@ -1,6 +1,7 @@
 // The command table: every menu item, shortcut and toolbar button ends here.
 #include "app/CommandValues.h"
 #include "app/TfrmMain.h"
+#include "app/WebLinks.h"
 #include "app/WindowSnap.h"
 #include "engine/StandardColors.h"
 
@@ -33,6 +34,9 @@ void TfrmMain::Execute(Command command) {
             menu_.CheckRadio(command);
             return SetSmoothing();
         }
+
+    if (const auto site = WebLinkSite(command)) return OpenWebLink(*site);
+    if (const auto mail = SupportMailOf(command)) return SendSupportMail(*mail);
 
     switch (command) {
         case Command::menuCopy:
@@ -72,6 +76,12 @@ void TfrmMain::Execute(Command command) {
             break;
         case Command::menuEN:
             menuAnyLangClick(command);
+            break;
+        case Command::menuMore:
+            menuMoreClick();
+            break;
+        case Command::menuShowHelp:
+            menuShowHelpClick();
             break;
         case Command::menuFreeze:
         case Command::menuOwn:
@@ -222,14 +232,6 @@ void TfrmMain::menuAutostartClick() {
     } else {
         services_.startupList.Remove(StartupValueName);
     }
-}
-
-// No language files are read: every choice is the built-in English.
-void TfrmMain::menuAnyLangClick(Command item) {
-    menu_.CheckRadio(item);
-    currentLanguage_ = "EN";
-    menu_.SetImage(Command::menuLanguage, MenuImage::Picture(kEnglishFlagPicture));
-    SetLanguage();
 }
 
 Point TfrmMain::AdjustWindowPosition(Point proposed, Size windowSize) {

@@ -71,6 +71,7 @@ void TfrmMain::ReadSettings() {
         if (on) Execute(item);
     };
 
+    ReadWebHosts(file);
     if (readBool(kMagnification, "Precise", true))
         menuPreciseClick();
     else
@@ -90,9 +91,7 @@ void TfrmMain::ReadSettings() {
     SetChecked(Command::menuToolbar, readBool(kOptions, "ShowToolbar", true));
     SetChecked(Command::menuStatusbar, readBool(kOptions, "ShowStatusbar", true));
     toggleWhen(readBool(kOptions, "SnapToEdge", false), Command::menuSnap);
-    // Options/Language: no language files are loaded, so whatever name is
-    // stored, the built-in English is chosen (and written back at exit).
-    menuAnyLangClick(Command::menuEN);
+    ChooseStartupLanguage(file.ReadString(kOptions, "Language", kEnglishLanguageName));
     SetChecked(Command::menuAutostart, readBool(kOptions, "Autostart", false));
     SetChecked(Command::menuStartupCheck, readBool(kOptions, "StartupCheck", true));
 

@@ -49,10 +49,14 @@ void SetControlTool(HWND tips, HWND owner, HWND control, const std::wstring& tex
     tool.hwnd = owner;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    // A new text replaces the tool as a whole; removing a tool the tooltip
-    // does not know does nothing.
-    SendMessageW(tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // A tool the tooltip knows gets the new text in place: removing and
+    // adding it again would disturb the tooltip's tracking of the pointer.
+    TOOLINFOW known = tool;
+    known.lpszText = nullptr;
+    if (SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&known)))
+        SendMessageW(tips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    else
+        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace orvelle::win32

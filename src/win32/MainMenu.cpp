@@ -169,6 +169,12 @@ HBITMAP MainMenu::Bitmap(const MenuImage& image) {
     OwnedBitmap bitmap;
     if (image.kind == MenuImage::Kind::Swatch) {
         bitmap = CreateSwatchBitmap(image.color, pictureSize_);
+    } else if (image.picture >= kDesignedMenuPictureCount) {
+        const auto added = static_cast<std::size_t>(image.picture - kDesignedMenuPictureCount);
+        if (added < addedPictures_.size()) {
+            const TBitmap32 scaled = ResizedNearest(addedPictures_[added], pictureSize_, pictureSize_);
+            bitmap = CreateBitmapFrom(scaled, Rect::FromSize(0, 0, pictureSize_, pictureSize_), AlphaMode::Premultiplied);
+        }
     } else if (!pictures_.Empty() && image.picture >= 0) {
         // Menus draw 32-bit item bitmaps with premultiplied alpha.
         bitmap = CreateBitmapFrom(pictures_, Rect::FromSize(image.picture * pictureSize_, 0, pictureSize_, pictureSize_),
@@ -190,6 +196,8 @@ void MainMenu::SetScale(int dpi) {
         if (items_[slot] && items_[slot]->image.kind != MenuImage::Kind::None)
             SetImage(static_cast<Command>(slot), items_[slot]->image);
 }
+
+void MainMenu::AddPicture(const TBitmap32& picture) { addedPictures_.push_back(picture); }
 
 void MainMenu::BarChanged() {
     if (window_ != nullptr) DrawMenuBar(window_);

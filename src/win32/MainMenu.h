@@ -32,6 +32,8 @@ public:
     void SetImage(Command item, const MenuImage& image);
     // Every item's picture is made again for `dpi`.
     void SetScale(int dpi);
+    // A picture that items may show from now on, after the designed ones.
+    void AddPicture(const TBitmap32& picture);
 
 private:
     struct Item {
@@ -55,6 +57,7 @@ private:
     bool acceleratorsStale_ = true;
     TBitmap32 pictures_;  // the menu pictures side by side, pictureSize_ square each
     int pictureSize_ = 0;
+    std::vector<TBitmap32> addedPictures_;  // at their own sizes
     std::vector<std::pair<MenuImage, OwnedBitmap>> bitmaps_;  // at the current scale
 };
 

@@ -62,6 +62,7 @@ public:
     void SetChecked(Command item, bool checked) override;
     void SetEnabled(Command item, bool enabled) override;
     void SetMenuImage(Command item, const MenuImage& image) override;
+    void AddMenuPicture(const TBitmap32& picture) override;
     void SetButtonDown(ToolButton button, bool down) override;
     void SetHint(HintTarget target, const std::string& text) override;
     void SetControlVisible(Control control, bool visible) override;

@@ -110,6 +110,8 @@ void MainWindow::SetEnabled(Command item, bool enabled) { menu_.SetEnabled(item,
 
 void MainWindow::SetMenuImage(Command item, const MenuImage& image) { menu_.SetImage(item, image); }
 
+void MainWindow::AddMenuPicture(const TBitmap32& picture) { menu_.AddPicture(picture); }
+
 void MainWindow::SetButtonDown(ToolButton button, bool down) {
     ToolBarOf(button).SetChecked(kToolButtonIdBase + static_cast<int>(button), down);
 }

@@ -59,6 +59,24 @@ public:
     PlatformError WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
 };
 
+class Win32FileSystem : public FileSystemReader {
+public:
+    std::optional<std::vector<std::string>> FindFiles(const std::string& folder, const std::string& pattern) override;
+    std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::string& path, std::size_t maxBytes) override;
+    bool FileExists(const std::string& path) override;
+};
+
+class Win32Shell : public ShellService {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+    void OpenUrl(const std::string& url) override;
+    PlatformError RunHelp(const std::string& parameters) override;
+    void OpenMail(const std::string& mailtoUrl) override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
 // The system's text for an error code from GetLastError.
 std::string SystemErrorText(DWORD error);
 

@@ -30,11 +30,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     Win32Clipboard clipboard;
     clipboard.SetOwner(window.Handle());
     Win32Files files;
+    Win32FileSystem fileSystem;
+    Win32Shell shell;
+    shell.SetOwner(window.Handle());
     const std::wstring programPath = ProgramPathWide();
     // The settings live beside the program file, named like it.
     FileSettingsStore settings(std::filesystem::path(programPath).replace_extension(L".ini"));
 
-    TfrmMain frmMain(window, Services{screen, clock, startupList, dialogs, settings, clipboard, files, UserNumberFormat(),
+    TfrmMain frmMain(window, Services{screen, clock, startupList, dialogs, settings, clipboard, files, fileSystem, shell,
+                                      UserNumberFormat(),
                                       Narrow(programPath)});
     window.ConnectLogic(frmMain);
     frmMain.FormCreate();

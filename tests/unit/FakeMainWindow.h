@@ -123,6 +123,11 @@ public:
         menu[item].image = image;
         if (record) calls.push_back("SetMenuImage " + std::to_string(static_cast<int>(item)));
     }
+    std::vector<TBitmap32> addedPictures;
+    void AddMenuPicture(const TBitmap32& picture) override {
+        addedPictures.push_back(picture);
+        if (record) calls.push_back("AddMenuPicture");
+    }
     void SetButtonDown(ToolButton b, bool down) override {
         buttons[b] = down;
         if (record) calls.push_back("SetButtonDown " + std::to_string(static_cast<int>(b)) + " " + std::to_string(down));
@@ -296,6 +301,68 @@ public:
         files[path].assign(bytes.begin(), bytes.end());
         return std::nullopt;
     }
+};
+
+// A folder tree in memory. Names compare as written, except that FileExists
+// ignores ASCII case, as Windows file systems do.
+class FakeFileSystem : public FileSystemReader {
+public:
+    struct Entry {
+        std::vector<std::uint8_t> bytes;
+        bool openable = true;  // false: opening fails, as for a locked file or a folder
+    };
+    // Folder (ending with a separator) -> names in listing order.
+    std::map<std::string, std::vector<std::string>> listings;
+    std::map<std::string, Entry> entries;  // full path -> contents
+    std::vector<std::string> searched;
+
+    void Add(const std::string& folder, const std::string& name, std::vector<std::uint8_t> bytes, bool openable = true) {
+        listings[folder].push_back(name);
+        entries[folder + name] = Entry{std::move(bytes), openable};
+    }
+
+    std::optional<std::vector<std::string>> FindFiles(const std::string& folder, const std::string& pattern) override {
+        searched.push_back(folder + pattern);
+        const auto found = listings.find(folder);
+        if (found == listings.end()) return std::nullopt;
+        std::vector<std::string> names;
+        for (const std::string& name : found->second)
+            if (Lower(name).ends_with(Lower(pattern.substr(1)))) names.push_back(name);
+        return names;
+    }
+    std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::string& path, std::size_t maxBytes) override {
+        const Entry* entry = Find(path);
+        if (entry == nullptr || !entry->openable) return std::nullopt;
+        const std::size_t size = std::min(maxBytes, entry->bytes.size());
+        return std::vector<std::uint8_t>(entry->bytes.begin(), entry->bytes.begin() + static_cast<std::ptrdiff_t>(size));
+    }
+    bool FileExists(const std::string& path) override { return Find(path) != nullptr; }
+
+private:
+    static std::string Lower(std::string text) {
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return text;
+    }
+    const Entry* Find(const std::string& path) const {
+        for (const auto& [name, entry] : entries)
+            if (Lower(name) == Lower(path)) return &entry;
+        return nullptr;
+    }
+};
+
+class FakeShell : public ShellService {
+public:
+    std::vector<std::string> opened;  // web pages
+    std::vector<std::string> helpRuns;
+    std::vector<std::string> mails;
+    PlatformError helpFailure;
+    void OpenUrl(const std::string& url) override { opened.push_back(url); }
+    PlatformError RunHelp(const std::string& parameters) override {
+        helpRuns.push_back(parameters);
+        return helpFailure;
+    }
+    void OpenMail(const std::string& mailtoUrl) override { mails.push_back(mailtoUrl); }
 };
 
 }  // namespace orvelle::testing

@@ -24,6 +24,8 @@ protected:
     InMemorySettingsStore settings;
     FakeClipboard clipboard;
     FakeFiles files;
+    FakeFileSystem fileSystem;
+    FakeShell shell;
     std::unique_ptr<TfrmMain> form;
     bool started = false;
 
@@ -34,7 +36,8 @@ protected:
     }
 
     void Recreate() {
-        form = std::make_unique<TfrmMain>(view, Services{screen, clock, startupList, dialogs, settings, clipboard, files, NumberFormat{},
+        form = std::make_unique<TfrmMain>(view, Services{screen, clock, startupList, dialogs, settings, clipboard, files,
+                                                         fileSystem, shell, NumberFormat{},
                                                          "C:\\Program Files\\Orvelle\\Orvelle.exe"});
     }
 

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "lang/InterfaceTexts.h"
+
 namespace orvelle {
 namespace {
 
@@ -15,10 +17,10 @@ TEST(CaptionTable, EveryHintOnceAndTheRasteredHintOnTwoLines) {
         }
     EXPECT_EQ(hints.size(), static_cast<std::size_t>(HintTarget::Count));
 
-    const TextLookup numbered = [](int text, std::string_view) { return "#" + std::to_string(text); };
+    const TextLookup numbered = [](int text) { return "#" + std::to_string(text); };
     for (const CaptionRow& row : MainWindowCaptions()) {
         if (row.target.kind == CaptionTarget::Kind::Hint && row.target.hint == HintTarget::tbRastered) {
-            EXPECT_EQ(CaptionText(row, EnglishText), "Rastered Grid Lines\r\n(Visible on Any Background)");
+            EXPECT_EQ(CaptionText(row, [](int text) { return EnglishText(text); }), "Rastered Grid Lines\r\n(Visible on Any Background)");
             EXPECT_EQ(CaptionText(row, numbered), "#23\r\n(#63)");
         }
     }

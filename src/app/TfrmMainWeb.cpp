@@ -1,0 +1,45 @@
+// Help, web pages and support mail: handed to the system's programs, which
+// run on their own.
+#include "app/ProfileFile.h"
+#include "app/TfrmMain.h"
+#include "app/WebLinks.h"
+
+namespace orvelle {
+
+namespace {
+
+constexpr std::string_view kWeb = "Web";
+
+constexpr struct {
+    WebSite site;
+    std::string_view key;
+    Command item;
+} kHostKeys[] = {
+    {WebSite::Product, "ProductHost", Command::menuKvOnline},
+    {WebSite::Mirror, "MirrorHost", Command::menuKvMirror},
+    {WebSite::Maker, "MakerHost", Command::MenuVantrel},
+};
+
+}  // namespace
+
+void TfrmMain::actBrowse(const std::string& url) { services_.shell.OpenUrl(url); }
+
+void TfrmMain::actRunHelp(const std::string& parameters) {
+    if (const PlatformError error = services_.shell.RunHelp(parameters)) services_.dialogs.ShowError(*error);
+}
+
+void TfrmMain::menuShowHelpClick() { actRunHelp(QuotedArgument(HelpFileFor(services_.programPath))); }
+
+void TfrmMain::OpenWebLink(WebSite site) { actBrowse(WebPageUrl(hosts_, site, "/")); }
+
+void TfrmMain::SendSupportMail(SupportMail mail) { services_.shell.OpenMail(SupportMailUrl(mail)); }
+
+// The [Web] section is the administrator's: read here, never written.
+void TfrmMain::ReadWebHosts(const ProfileFile& file) {
+    for (const auto& entry : kHostKeys) {
+        const auto host = file.Read(kWeb, entry.key);
+        if (host && hosts_.Override(entry.site, *host)) menu_.SetCaption(entry.item, WebLinkCaption(hosts_, entry.site));
+    }
+}
+
+}  // namespace orvelle
