@@ -6,15 +6,19 @@
     menu_P.bmp    two 16 x 16 menu images side by side (ruler, English flag), 32-bit, straight alpha
     logo_P.bmp    the maker's logo, 101 x 38, 32-bit, straight alpha
 
+and the flags the Language menu shows beside each translation, 16 x 16, 32-bit, straight alpha, into languages:
+
+    Deutsch.bmp, Francais.bmp, Espanol.bmp
+
 P is the scale, 100, 125, 150 or 200 (percent): the program shows the set nearest to its window's scale, so that
 its pictures stay sharp at every display scaling. The sizes above are those of 100 %; at P each is P / 100 times
-as large, rounded to the nearest pixel (halves up).
+as large, rounded to the nearest pixel (halves up). The flags ship beside the language files, one size only.
 
 Only the Python standard library is used, so every picture is drawn here in code: shapes are filled by counting
 sub-pixel samples (supersampling), small sharp details are written as pixel art. The outputs are committed, so the
 build never runs this script; run it again after changing a drawing:
 
-    python3 tools/make_images.py [--out DIR] [--preview PNG] [--scale N]
+    python3 tools/make_images.py [--out DIR] [--languages DIR] [--preview PNG] [--scale N]
 
 --preview also composes every picture, enlarged, onto a light grey sheet and writes it as a PNG for inspection.
 """
@@ -500,6 +504,53 @@ def menu_flag(c):
 
 MENU = [menu_ruler, menu_flag]
 MENU_SIZE = 16
+
+# ----------------------------------------------------------------------------------------------------------------
+# Language flags, 16 x 16, drawn like the English one in the menu strip: a 16 x 12 flag of flat pixel-art bands,
+# clear rows above and below, every flag pixel fully opaque.
+# ----------------------------------------------------------------------------------------------------------------
+
+DE_BLACK = rgb('#000000')
+DE_RED = rgb('#dd0000')
+DE_GOLD = rgb('#ffce00')
+FR_BLUE = rgb('#0055a4')
+FR_RED = rgb('#ef4135')
+ES_RED = rgb('#c60b1e')
+ES_YELLOW = rgb('#ffc400')
+ES_ARMS = rgb('#ad1519')       # the coat of arms, reduced to a small shield
+ES_CROWN = rgb('#b08a00')
+
+FLAG_X, FLAG_Y, FLAG_W, FLAG_H = 0, 2, 16, 12
+
+
+def bands(c, sizes, colours, horizontal):
+    """Stripes across the flag area, their widths in pixels."""
+    at = 0
+    for size, colour in zip(sizes, colours):
+        if horizontal:
+            c.fill(FLAG_X, FLAG_Y + at, FLAG_X + FLAG_W, FLAG_Y + at + size, colour)
+        else:
+            c.fill(FLAG_X + at, FLAG_Y, FLAG_X + at + size, FLAG_Y + FLAG_H, colour)
+        at += size
+    assert at == (FLAG_H if horizontal else FLAG_W)
+
+
+def flag_de(c):
+    bands(c, (4, 4, 4), (DE_BLACK, DE_RED, DE_GOLD), True)
+
+
+def flag_fr(c):
+    # Sixteen columns do not split in three: the white keeps the odd one, in the middle.
+    bands(c, (5, 6, 5), (FR_BLUE, PAPER, FR_RED), False)
+
+
+def flag_es(c):
+    bands(c, (3, 6, 3), (ES_RED, ES_YELLOW, ES_RED), True)
+    # The arms sit towards the hoist: a crown over a red shield, three pixels.
+    c.art(FLAG_X + 4, FLAG_Y + 5, ["C", "A", "A"], {'C': ES_CROWN, 'A': ES_ARMS})
+
+
+LANGUAGE_FLAGS = {'Deutsch': flag_de, 'Francais': flag_fr, 'Espanol': flag_es}
 
 # The scales every toolbar, menu and logo picture is drawn at; the program picks the nearest to its window's.
 PERCENTS = (100, 125, 150, 200)
@@ -996,6 +1047,8 @@ def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
     parser.add_argument('--out', default=os.path.join(here, '..', 'src', 'win32', 'res'))
+    parser.add_argument('--languages', default=os.path.join(here, '..', 'languages'),
+                        help='where the language flags go (default languages)')
     parser.add_argument('--preview', metavar='PNG', help='also write an enlarged preview sheet')
     parser.add_argument('--scale', type=int, default=4, help='enlargement of the preview (default 4)')
     args = parser.parse_args(argv)
@@ -1017,6 +1070,10 @@ def main(argv):
     for name, data in outputs.items():
         with open(os.path.join(args.out, name), 'wb') as f:
             f.write(data)
+    os.makedirs(args.languages, exist_ok=True)
+    for name, draw in LANGUAGE_FLAGS.items():
+        with open(os.path.join(args.languages, name + '.bmp'), 'wb') as f:
+            f.write(bmp32(render(draw, MENU_SIZE, MENU_SIZE)))
     if args.preview:
         preview(args.preview, icons, toolbars, menus, logos, args.scale)
     return 0

@@ -130,6 +130,10 @@ class Ids:
         """menuFreeze -> the WM_COMMAND identifier of that menu item."""
         return self._command_base + self._commands[name]
 
+    def language_item(self, index):
+        """The WM_COMMAND identifier of the menu item of the index-th language file found (made at start-up)."""
+        return self._command_base + self._commands["Count"] + index
+
     def tool_button(self, name):
         return self._tool_base + self._tool_buttons[name]
 
@@ -373,6 +377,12 @@ class Session:
         copy_prefix(template_prefix(self.dpi), self.prefix)
         self.app_dir.mkdir()
         shutil.copy2(exe_path(), self.app_dir / "Orvelle.exe")
+        # What ships beside the program: its help file and languages.
+        built = exe_path().parent
+        if (built / "Orvelle.chm").is_file():
+            shutil.copy2(built / "Orvelle.chm", self.app_dir / "Orvelle.chm")
+        if (built / "Languages").is_dir():
+            shutil.copytree(built / "Languages", self.app_dir / "Languages")
         if self.settings is not None:
             (self.app_dir / "Orvelle.ini").write_text(self.settings)
         self.start_program()
