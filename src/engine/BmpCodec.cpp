@@ -55,7 +55,10 @@ struct DibLayout {
     int bitsPerPixel = 0;
     std::uint32_t colorsUsed = 0;
     std::size_t headersEnd = 0;  // just past the header and any masks that follow it
+    std::vector<Pixel> palette;  // pictures of 8 bits per pixel and fewer: opaque colours
 };
+
+bool IsIndexed(int bitsPerPixel) { return bitsPerPixel <= 8; }
 
 // Checks the info header at `at` (with at <= bytes.size()); returns the reason
 // it cannot be read, or an empty string with `layout` filled in.
@@ -72,7 +75,8 @@ std::string ReadInfoHeader(std::span<const std::uint8_t> bytes, std::size_t at, 
     const std::uint16_t bits = ReadU16(bytes, at + 14);
     const std::uint32_t compression = ReadU32(bytes, at + 16);
     if (planes != 1) return "unsupported number of planes: " + std::to_string(planes);
-    if (bits != 24 && bits != 32) return "unsupported bits per pixel: " + std::to_string(bits);
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
+        return "unsupported bits per pixel: " + std::to_string(bits);
     if (compression != kBiRgb && !(compression == kBiBitfields && bits == 32))
         return "unsupported compression: " + std::to_string(compression);
     // The sides are widened before the sign is taken off, so the most negative height cannot overflow.
@@ -85,6 +89,21 @@ std::string ReadInfoHeader(std::span<const std::uint8_t> bytes, std::size_t at, 
     layout.bitsPerPixel = bits;
     layout.colorsUsed = ReadU32(bytes, at + 32);
     layout.headersEnd = at + headerSize;
+
+    if (IsIndexed(bits)) {
+        // The colour table follows the header: as many entries as the header
+        // says, or all that the depth can index.
+        const std::uint32_t most = 1u << bits;
+        if (layout.colorsUsed > most) return "colour table larger than the depth allows";
+        const std::uint32_t count = layout.colorsUsed != 0 ? layout.colorsUsed : most;
+        if (bytes.size() - layout.headersEnd < 4 * static_cast<std::size_t>(count)) return kTruncated;
+        layout.palette.resize(count);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const std::size_t entry = layout.headersEnd + 4 * static_cast<std::size_t>(i);
+            layout.palette[i] = kAlphaMask | (static_cast<Pixel>(bytes[entry + 2]) << 16) |
+                                (static_cast<Pixel>(bytes[entry + 1]) << 8) | bytes[entry];
+        }
+    }
 
     if (compression == kBiBitfields) {
         // The masks sit right after the first 40 bytes either way: outside a
@@ -112,9 +131,10 @@ BmpDecoded Refuse(std::string error) {
 
 // The pixels at `start` (which may lie anywhere, even past the end) as `layout` describes them.
 BmpDecoded ReadPixels(std::span<const std::uint8_t> bytes, std::uint64_t start, const DibLayout& layout) {
+    const auto bits = static_cast<std::uint64_t>(layout.bitsPerPixel);
     const std::size_t bytesPerPixel = static_cast<std::size_t>(layout.bitsPerPixel / 8);
     // Rows are padded to whole 32-bit words.
-    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(layout.width) * bytesPerPixel + 3) / 4 * 4;
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(layout.width) * bits + 31) / 32 * 4;
     const std::uint64_t needed = rowBytes * static_cast<std::uint64_t>(layout.height);
     // Measured before anything is allocated, so a header cannot claim more than the data holds.
     if (start > bytes.size() || bytes.size() - start < needed) return Refuse(kTruncated);
@@ -128,6 +148,17 @@ BmpDecoded ReadPixels(std::span<const std::uint8_t> bytes, std::uint64_t start, 
         const int storedRow = layout.bottomUp ? layout.height - 1 - y : y;
         const std::uint8_t* in = bytes.data() + first + stride * static_cast<std::size_t>(storedRow);
         Pixel* out = decoded.picture.Row(y);
+        if (IsIndexed(layout.bitsPerPixel)) {
+            // Leftmost pixel in the highest bits; an index past the table is black, as Windows shows it.
+            const int perByte = 8 / layout.bitsPerPixel;
+            const unsigned mask = (1u << layout.bitsPerPixel) - 1;
+            for (int x = 0; x < layout.width; ++x) {
+                const int shift = (perByte - 1 - x % perByte) * layout.bitsPerPixel;
+                const unsigned index = (in[x / perByte] >> shift) & mask;
+                out[x] = index < layout.palette.size() ? layout.palette[index] : kAlphaMask;
+            }
+            continue;
+        }
         for (int x = 0; x < layout.width; ++x, in += bytesPerPixel) {
             const Pixel top = bytesPerPixel == 4 ? static_cast<Pixel>(in[3]) << 24 : kAlphaMask;
             out[x] = top | (static_cast<Pixel>(in[2]) << 16) | (static_cast<Pixel>(in[1]) << 8) | in[0];
@@ -174,9 +205,10 @@ BmpDecoded DecodeBmpFile(std::span<const std::uint8_t> bytes) {
     DibLayout layout;
     if (std::string error = ReadInfoHeader(bytes, kFileHeaderSize, layout); !error.empty())
         return Refuse(std::move(error));
-    // The file says where its pixels are, so the colour table (of no use at
-    // these depths) needs no measuring; only the headers must not overlap them.
-    if (pixelOffset < layout.headersEnd) return Refuse("pixel data offset inside the headers");
+    // The file says where its pixels are; only the headers and the colour
+    // table must not overlap them.
+    if (pixelOffset < layout.headersEnd + 4 * layout.palette.size())
+        return Refuse("pixel data offset inside the headers");
     if (pixelOffset > bytes.size()) return Refuse("pixel data offset outside the file");
     return ReadPixels(bytes, pixelOffset, layout);
 }
@@ -185,7 +217,8 @@ BmpDecoded DecodeDib(std::span<const std::uint8_t> bytes) {
     DibLayout layout;
     if (std::string error = ReadInfoHeader(bytes, 0, layout); !error.empty()) return Refuse(std::move(error));
     // Nothing says where the pixels start: they follow the colour table.
-    const std::uint64_t start = layout.headersEnd + 4 * static_cast<std::uint64_t>(layout.colorsUsed);
+    const std::uint64_t tableEntries = IsIndexed(layout.bitsPerPixel) ? layout.palette.size() : layout.colorsUsed;
+    const std::uint64_t start = layout.headersEnd + 4 * tableEntries;
     return ReadPixels(bytes, start, layout);
 }
 

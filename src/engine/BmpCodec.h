@@ -1,8 +1,10 @@
 // Reading and writing BMP pictures: the .bmp files the program saves, and the
 // BITMAP resources it is built with (a DIB without the 14-byte file header).
 //
-// Only the layouts the program meets are read: 24-bit and 32-bit pixels,
-// uncompressed or with the standard bit-field masks. Anything else, and any
+// Only the layouts the program meets are read: 1, 4 and 8-bit pixels with a
+// colour table (as simple paint programs save a small picture such as a
+// language's flag), and 24-bit and 32-bit pixels, uncompressed or with the
+// standard bit-field masks. Anything else, and any
 // damaged or truncated data, is refused with a reason rather than guessed at.
 #pragma once
 

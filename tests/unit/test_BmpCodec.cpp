@@ -265,6 +265,56 @@ TEST(BmpCodec, OtherMasksAreRefused) {
     }
 }
 
+// A picture with a colour table as a paint program writes it: indices packed
+// leftmost-first into the high bits, rows padded to 32 bits, bottom row first.
+Bytes IndexedFile(int bits, int width, int height, const std::vector<Pixel>& table,
+                  const std::vector<unsigned>& indices, std::uint32_t colorsUsed) {
+    Bytes dib = InfoHeader(40, width, height, bits, 0, colorsUsed);
+    for (Pixel c : table) Append(dib, c & 0xFFFFFFu);
+    const std::size_t pixelOffset = 14 + dib.size();
+    const std::size_t rowBytes = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
+    for (int y = height - 1; y >= 0; --y) {
+        Bytes row(rowBytes, 0);
+        for (int x = 0; x < width; ++x) {
+            const std::size_t bit = static_cast<std::size_t>(x) * bits;
+            row[bit / 8] |= static_cast<std::uint8_t>(indices[static_cast<std::size_t>(y * width + x)]
+                                                      << (8 - bits - static_cast<int>(bit % 8)));
+        }
+        dib.insert(dib.end(), row.begin(), row.end());
+    }
+    return WithFileHeader(dib, static_cast<std::uint32_t>(pixelOffset));
+}
+
+TEST(BmpCodec, PicturesWithAColourTableShowTheirColoursOpaque) {
+    std::mt19937 random(8);
+    for (int bits : {1, 4, 8}) {
+        for (int round = 0; round < 30; ++round) {
+            SCOPED_TRACE(testing::Message() << bits << " bits, round " << round);
+            const int width = std::uniform_int_distribution<int>(1, 37)(random);
+            const int height = std::uniform_int_distribution<int>(1, 9)(random);
+            // A short table sometimes, whose missing entries show black.
+            const unsigned most = 1u << bits;
+            const std::uint32_t used = round % 3 == 0 ? std::uniform_int_distribution<std::uint32_t>(1, most)(random) : 0;
+            std::vector<Pixel> table(used != 0 ? used : most);
+            for (Pixel& c : table) c = static_cast<Pixel>(random()) | 0xFF000000u;
+            std::vector<unsigned> indices(static_cast<std::size_t>(width * height));
+            for (unsigned& i : indices) i = std::uniform_int_distribution<unsigned>(0, most - 1)(random);
+
+            const BmpDecoded decoded = DecodeBmpFile(IndexedFile(bits, width, height, table, indices, used));
+            ASSERT_TRUE(decoded.ok()) << decoded.error;
+            ASSERT_EQ(decoded.picture.Width(), width);
+            ASSERT_EQ(decoded.picture.Height(), height);
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x) {
+                    const unsigned index = indices[static_cast<std::size_t>(y * width + x)];
+                    ASSERT_EQ(decoded.picture.At(x, y), index < table.size() ? table[index] : 0xFF000000u);
+                }
+        }
+    }
+    const Bytes tooManyColours = IndexedFile(1, 2, 2, {0, 0, 0}, {0, 1, 1, 0}, 3);
+    EXPECT_NE(DecodeBmpFile(tooManyColours).error.find("colour table larger"), std::string::npos);
+}
+
 TEST(BmpCodec, DamagedDataIsRefused) {
     // Each damage is done to a good 3 x 2 file and, where it concerns the
     // info header, to the same bitmap without its file header; `header` is
@@ -317,8 +367,10 @@ TEST(BmpCodec, DamagedDataIsRefused) {
              Put(b, h + 14, 24, 2);
          },
          "truncated", "truncated"},
-        {"8 bits per pixel", [](Bytes& b, std::size_t h) { Put(b, h + 14, 8, 2); }, "unsupported bits per pixel: 8",
-         "unsupported bits per pixel: 8"},
+        {"2 bits per pixel", [](Bytes& b, std::size_t h) { Put(b, h + 14, 2, 2); }, "unsupported bits per pixel: 2",
+         "unsupported bits per pixel: 2"},
+        {"8 bits per pixel without room for the colour table", [](Bytes& b, std::size_t h) { Put(b, h + 14, 8, 2); },
+         "truncated", "truncated"},
         {"16 bits per pixel", [](Bytes& b, std::size_t h) { Put(b, h + 14, 16, 2); },
          "unsupported bits per pixel: 16", "unsupported bits per pixel: 16"},
         {"RLE8", [](Bytes& b, std::size_t h) { Put(b, h + 16, 1); }, "unsupported compression",
