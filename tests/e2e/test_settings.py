@@ -56,8 +56,12 @@ def settings_path(session):
     return session.app_dir / "Orvelle.ini"
 
 
+SHIPPED_BESIDE = {"Languages", "Orvelle.chm"}
+
+
 def folder_names(session):
-    return sorted(os.listdir(session.app_dir))
+    """The program's folder, without what ships beside the program."""
+    return sorted(set(os.listdir(session.app_dir)) - SHIPPED_BESIDE)
 
 
 def rect_of(left, top, width, height):
