@@ -5,6 +5,9 @@
     toolbar_P.bmp nine 24 x 20 toolbar images side by side, 32-bit BI_RGB, straight (non-premultiplied) alpha
     menu_P.bmp    two 16 x 16 menu images side by side (ruler, English flag), 32-bit, straight alpha
     logo_P.bmp    the maker's logo, 101 x 38, 32-bit, straight alpha
+    about_P.bmp   the about window's picture, 164 x 314, 32-bit, fully opaque
+    guides_P.bmp  the measuring guides' two handles, 28 x 24 each side by side, 32-bit, straight alpha
+    split_we.cur, split_ns.cur  the split pointers over the guides, 32 and 64 px, monochrome
 
 and the flags the Language menu shows beside each translation, 16 x 16, 32-bit, straight alpha, into languages:
 
@@ -680,20 +683,157 @@ class Letters:
         return Union(*parts), x - spacing
 
 
-def logo(percent=100, s=3, xh=11, cap=15, w=10, spacing=2, textX=30, base=25, markY=7):
-    c = Canvas(scaled(LOGO_W, percent), scaled(LOGO_H, percent), percent)
-    # Mark: a badge with a V of pixel blocks, the last one picked out as on the program icon.
-    badge = RoundRect(1, markY, 26, markY + 25, 5.0)
-    c.paint(badge, linear(BLUE, BLUE_DARK, 0, markY, 0, markY + 25))
-    c.paint(badge - RoundRect(2, markY + 1, 25, markY + 24, 4.0), rgb('#17498f'), 0.6)
+MARK_SIZE = 25
+
+
+def logo_mark(c, x0, y0):
+    """The maker's mark, MARK_SIZE square with its top left at (x0, y0): a badge with a V of pixel blocks, the last
+    one picked out as on the program icon."""
+    badge = RoundRect(x0, y0, x0 + MARK_SIZE, y0 + MARK_SIZE, 5.0)
+    c.paint(badge, linear(BLUE, BLUE_DARK, 0, y0, 0, y0 + MARK_SIZE))
+    c.paint(badge - RoundRect(x0 + 1, y0 + 1, x0 + MARK_SIZE - 1, y0 + MARK_SIZE - 1, 4.0), rgb('#17498f'), 0.6)
     for j, row in enumerate(LOGO_MARK):
         for i, ch in enumerate(row):
             if ch != '.':
-                x, y = 4 + i * 4, markY + 3 + j * 4
+                x, y = x0 + 3 + i * 4, y0 + 3 + j * 4
                 c.fill(x, y, x + 3, y + 3, ORANGE if ch == 'O' else PAPER)
+
+
+def logo(percent=100, s=3, xh=11, cap=15, w=10, spacing=2, textX=30, base=25, markY=7):
+    c = Canvas(scaled(LOGO_W, percent), scaled(LOGO_H, percent), percent)
+    logo_mark(c, 1, markY)
     text, right = Letters(s, xh, cap, w).word("Vantrel", textX, base, spacing, {'Va': -2})
     assert right <= LOGO_W - 1, right
     c.paint(text, INK)
+    return c
+
+
+# ----------------------------------------------------------------------------------------------------------------
+# About picture, 164 x 314, fully opaque: an Orvelle window enlarging the program's icon from the desktop below it,
+# pixel for pixel with the grid on, and the maker's mark at the foot.
+# ----------------------------------------------------------------------------------------------------------------
+
+ABOUT_W, ABOUT_H = 164, 314
+DESKTOP_TOP = rgb('#cddff5')
+DESKTOP_BOTTOM = rgb('#f2f6fb')
+
+WIN_X0, WIN_Y0, WIN_X1, WIN_Y1 = 9, 8, 155, 195    # the window, frame included
+TITLE_H, TOOLS_H = 18, 24
+VIEW_X, VIEW_Y = WIN_X0 + 1, WIN_Y0 + TITLE_H + TOOLS_H
+VIEW_PX, VIEW_STEP = 18, 8                          # screen pixels across the view, and their enlarged size
+POINTER_PX = (4, 14)                                # the screen pixel under the pointer's tip
+PATCH_CX, PATCH_Y = 82, 228                         # where those pixels sit on the desktop
+
+
+def desktop(x, y):
+    return mix(DESKTOP_TOP, DESKTOP_BOTTOM, min(max(y / ABOUT_H, 0.0), 1.0))
+
+
+def about_patch(c):
+    """The screen pixels the window shows, as rows of (r, g, b): the 16 px icon on the desktop, a pixel of desktop
+    round it; and the patch's top left in the canvas's pixels, with the size of one screen pixel there."""
+    k = max(1, int(c.s))
+    left = c.edge(PATCH_CX) - VIEW_PX * k // 2
+    top = c.edge(PATCH_Y)
+    ic = icon(16)
+    rows = []
+    for j in range(VIEW_PX):
+        row = []
+        for i in range(VIEW_PX):
+            under = desktop(0, (top + (j + 0.5) * k) / c.s)
+            if 1 <= i <= 16 and 1 <= j <= 16:
+                p = ic.px[(j - 1) * ic.w + i - 1]
+                under = mix(under, p[:3], p[3])
+            row.append(under)
+        rows.append(row)
+    return rows, left, top, k
+
+
+def about_window(c, rows):
+    # A soft shadow, a little below the window, then frame, title bar, toolbar and the enlarged view.
+    spread = 3.5 * c.s
+    sl, st, sr, sb = c.edge(WIN_X0 + 1), c.edge(WIN_Y0 + 2), c.edge(WIN_X1 + 1), c.edge(WIN_Y1 + 2)
+    for y in range(st - int(spread) - 1, sb + int(spread) + 1):
+        for x in range(sl - int(spread) - 1, sr + int(spread) + 1):
+            d = math.hypot(max(sl - x - 0.5, x + 0.5 - sr, 0.0), max(st - y - 0.5, y + 0.5 - sb, 0.0))
+            if d < spread:
+                c.blend(x, y, INK, 0.22 * (1.0 - d / spread) ** 2)
+    c.fill(WIN_X0, WIN_Y0, WIN_X1, WIN_Y0 + TITLE_H, linear(BLUE, BLUE_DARK, 0, WIN_Y0, 0, WIN_Y0 + TITLE_H))
+    # Title bar: the loupe, and the minimise, maximise and close buttons.
+    cy = WIN_Y0 + TITLE_H / 2.0
+    c.paint(Ellipse(WIN_X0 + 9.5, cy - 1, 3.5), BLUE_PALE, 0.45)
+    c.paint(Ring(WIN_X0 + 9.5, cy - 1, 4.6, 3.2), PAPER)
+    c.paint(Stroke(WIN_X0 + 12.8, cy + 2.3, WIN_X0 + 15.5, cy + 5.0, 2.2), PAPER)
+    r = WIN_X1 - 6
+    c.paint(Stroke(r - 7, cy - 3.5, r, cy + 3.5, 1.4) | Stroke(r - 7, cy + 3.5, r, cy - 3.5, 1.4), PAPER)
+    c.frame(r - 23, cy - 4, r - 15, cy + 4, PAPER)
+    c.fill(r - 38, cy + 2, r - 30, cy + 3, PAPER)
+    # Toolbar: exact and smooth enlargement, the zoom slider, pointer marker and grid; exact and grid are on.
+    ty = WIN_Y0 + TITLE_H
+    c.fill(WIN_X0, ty, WIN_X1, ty + TOOLS_H, BUTTON_FACE)
+    c.fill(WIN_X0, ty + TOOLS_H - 1, WIN_X1, ty + TOOLS_H, STEEL_LIGHT)
+    for x, draw, on in ((12, tb_precise, True), (36, tb_smooth, False), (98, tb_cursor, False),
+                        (122, tb_grid, True)):
+        if on:
+            c.fill(x, ty + 1, x + TB_W, ty + TOOLS_H - 2, BLUE_PALE)
+            c.frame(x, ty + 1, x + TB_W, ty + TOOLS_H - 2, BLUE_LIGHT)
+        c.draw(render(draw, TB_W, TB_H, int(round(c.s * 100))), c.edge(x), c.edge(ty + 2))
+    c.fill(64, ty + 11, 94, ty + 13, STEEL)
+    c.fill(75, ty + 6, 80, ty + 17, PAPER)
+    c.frame(75, ty + 6, 80, ty + 17, INK_SOFT)
+    # The view: every screen pixel a solid block, the grid one pixel wide between them.
+    for j, row in enumerate(rows):
+        for i, colour in enumerate(row):
+            x, y = VIEW_X + i * VIEW_STEP, VIEW_Y + j * VIEW_STEP
+            c.fill(x, y, x + VIEW_STEP, y + VIEW_STEP, colour)
+    line = max(1, int(c.s))
+    x1, y1 = c.edge(VIEW_X + VIEW_PX * VIEW_STEP), c.edge(VIEW_Y + VIEW_PX * VIEW_STEP)
+    for k in range(1, VIEW_PX):
+        x, y = c.edge(VIEW_X + k * VIEW_STEP), c.edge(VIEW_Y + k * VIEW_STEP)
+        c.fill_pixels(x, c.edge(VIEW_Y), x + line, y1, INK, 0.16)
+        c.fill_pixels(c.edge(VIEW_X), y, x1, y + line, INK, 0.16)
+    c.frame(WIN_X0, WIN_Y0, WIN_X1, WIN_Y1, INK_SOFT)
+
+
+def about_marker(c, tipX, tipY):
+    # The pointer where it is in the view, with the locator ring round its tip as the toolbar picture shows it.
+    c.paint(Ellipse(tipX + 0.5, tipY + 0.5, 8.0), ORANGE_LIGHT, 0.45)
+    c.paint(Ring(tipX + 0.5, tipY + 0.5, 8.0, 6.2), ORANGE)
+    c.art(tipX, tipY, ARROW, {'K': INK, 'W': PAPER})
+
+
+def about(percent=100):
+    c = Canvas(scaled(ABOUT_W, percent), scaled(ABOUT_H, percent), percent)
+    c.fill(0, 0, ABOUT_W, ABOUT_H, desktop)
+    rows, left, top, k = about_patch(c)
+    # The beam from the pixels on the desktop up to the view that enlarges them.
+    size = VIEW_PX * k
+    pl, pr, pt = (left - 1) / c.s, (left + size + 1) / c.s, (top - 1) / c.s
+    vl, vr, vb = VIEW_X, VIEW_X + VIEW_PX * VIEW_STEP, WIN_Y1
+    c.paint(Polygon([(vl, vb), (vr, vb), (pr, pt), (pl, pt)]), BLUE, 0.10, ss=4)
+    c.paint(Stroke(vl + 0.5, vb, pl + 0.5, pt, 1.0), BLUE, 0.35)
+    c.paint(Stroke(vr - 0.5, vb, pr - 0.5, pt, 1.0), BLUE, 0.35)
+    about_window(c, rows)
+    about_marker(c, VIEW_X + POINTER_PX[0] * VIEW_STEP, VIEW_Y + POINTER_PX[1] * VIEW_STEP)
+    # The pixels themselves, framed as the part being watched.
+    line = max(1, int(c.s))
+    c.fill_pixels(left - line, top - line, left + size + line, top + size + line, BLUE)
+    for j, row in enumerate(rows):
+        for i, colour in enumerate(row):
+            c.fill_pixels(left + i * k, top + j * k, left + (i + 1) * k, top + (j + 1) * k, colour)
+    # and the pointer on them, screen pixel for screen pixel.
+    for j, row in enumerate(ARROW):
+        for i, ch in enumerate(row):
+            if ch in 'KW':
+                x, y = left + (POINTER_PX[0] + i) * k, top + (POINTER_PX[1] + j) * k
+                c.fill_pixels(x, y, x + k, y + k, INK if ch == 'K' else PAPER)
+    # The maker's mark at the foot, between two fine rules.
+    mx, my = (ABOUT_W - MARK_SIZE) // 2, 277
+    logo_mark(c, mx, my)
+    c.fill(20, my + 12, mx - 10, my + 13, STEEL_LIGHT)
+    c.fill(mx + MARK_SIZE + 10, my + 12, ABOUT_W - 20, my + 13, STEEL_LIGHT)
+    for i in range(c.w * c.h):
+        c.px[i][3] = 1.0
     return c
 
 
@@ -876,10 +1016,10 @@ def toolbar_row(toolbar, logoImg):
     return row
 
 
-def preview(path, icons, toolbars, menus, logos, scale):
+def preview(path, icons, toolbars, menus, logos, abouts, scale):
     """Every picture enlarged and at its own size on a light grey sheet; the icons also as their 256-colour form and
     over a dark backdrop (to show fringes), the toolbar row as the window shows it, and the other scales at their
-    own size."""
+    own size. The about picture goes last, at its four scales and the 100 % one doubled."""
     toolbar, menu, logoImg = toolbars[100], menus[100], logos[100]
     items = []          # (canvas, x, y, enlargement)
     dark = []           # backdrop rectangles
@@ -915,6 +1055,12 @@ def preview(path, icons, toolbars, menus, logos, scale):
             items.append((img, x, y, 1))
             x += img.w + 16
         y += max(toolbars[p].h, logos[p].h) + 12
+    x = 8
+    for p in PERCENTS:
+        items.append((abouts[p], x, y, 1))
+        x += abouts[p].w + 16
+    items.append((abouts[100], x, y, 2))
+    y += abouts[100].h * 2 + 12
 
     width = max(ix + img.w * sc for img, ix, _, sc in items) + 8
     sheet = Canvas(width, y)
@@ -1057,6 +1203,7 @@ def main(argv):
     toolbars = {p: strip([render(d, TB_W, TB_H, p) for d in TOOLBAR]) for p in PERCENTS}
     menus = {p: strip([render(d, MENU_SIZE, MENU_SIZE, p) for d in MENU]) for p in PERCENTS}
     logos = {p: logo(p) for p in PERCENTS}
+    abouts = {p: about(p) for p in PERCENTS}
 
     os.makedirs(args.out, exist_ok=True)
     outputs = {'Orvelle.ico': ico(icons)}
@@ -1065,6 +1212,7 @@ def main(argv):
         outputs[f'menu_{p}.bmp'] = bmp32(menus[p])
         outputs[f'logo_{p}.bmp'] = bmp32(logos[p])
         outputs[f'guides_{p}.bmp'] = bmp32(guide_handles(p))
+        outputs[f'about_{p}.bmp'] = bmp32(abouts[p])
     outputs['split_we.cur'] = cur(True)
     outputs['split_ns.cur'] = cur(False)
     for name, data in outputs.items():
@@ -1075,7 +1223,7 @@ def main(argv):
         with open(os.path.join(args.languages, name + '.bmp'), 'wb') as f:
             f.write(bmp32(render(draw, MENU_SIZE, MENU_SIZE)))
     if args.preview:
-        preview(args.preview, icons, toolbars, menus, logos, args.scale)
+        preview(args.preview, icons, toolbars, menus, logos, abouts, args.scale)
     return 0
 
 

@@ -65,6 +65,6 @@ enum class HintTarget {
 };
 
 // The main window's timers, started and stopped by name.
-enum class Timer { Refresher, Count };
+enum class Timer { Refresher, OnlineCheckTimer, Count };
 
 }  // namespace orvelle

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,6 +12,9 @@
 #include "engine/Bitmap32.h"
 #include "engine/Image.h"
 #include "lang/FileSystemReader.h"
+#include "web/AnswerDialogLayout.h"
+#include "web/TfrmAbout.h"
+#include "web/VersionCheck.h"
 
 namespace orvelle {
 
@@ -88,6 +92,12 @@ public:
     // and runs its own message loop, so timers go on while it is open. The
     // chosen full path (UTF-8), or nothing when the user cancels.
     virtual std::optional<std::string> AskSaveFileName(const SaveDialogRequest& request) = 0;
+    // The program's own modal message dialog; the 1-based number of the
+    // button pressed, or kDismissed. A request while another dialog is open
+    // gets a dialog of its own above the first.
+    virtual int ShowAnswerDialog(const AnswerDialogRequest& request) = 0;
+    // The about window, modal; it tells `about` of each of its events.
+    virtual void ShowAbout(TfrmAbout& about) = 0;
 };
 
 // The outcome of a platform operation: empty on success, else the system's
@@ -120,6 +130,27 @@ public:
     virtual PlatformError RunHelp(const std::string& parameters) = 0;
     // Opens a new message in the default mail program; a failure is not reported.
     virtual void OpenMail(const std::string& mailtoUrl) = 0;
+    enum class LaunchResult { Started, FileNotFound, PathNotFound, Failed };
+    // Starts a program in `directory`, not waiting for it.
+    virtual LaunchResult RunProgram(const std::string& file, const std::string& directory) = 0;
+};
+
+// The machine-wide part of the registry, read only.
+class RegistryService {
+public:
+    virtual ~RegistryService() = default;
+    // A text value (expandable ones as stored) under HKEY_LOCAL_MACHINE;
+    // nothing when the key or the value is missing, or the value is no text.
+    virtual std::optional<std::string> ReadMachineString(const std::string& key, const std::string& name) = 0;
+};
+
+// Starts the worker that fetches the version file from `url` and puts the
+// reply's body, or "ERROR", into `slot` as its last act. The worker ends by
+// itself within a bounded time, and the program's exit never waits for it.
+class VersionCheckService {
+public:
+    virtual ~VersionCheckService() = default;
+    virtual void Start(const std::string& url, std::shared_ptr<OnlineCheckResult> slot) = 0;
 };
 
 // Everything the main window's logic needs from outside, handed over together.
@@ -133,6 +164,8 @@ struct Services {
     FileService& files;
     FileSystemReader& fileSystem;
     ShellService& shell;
+    RegistryService& registry;
+    VersionCheckService& versionCheck;
     NumberFormat numberFormat;
     std::string programPath;  // full path of the program file
 };

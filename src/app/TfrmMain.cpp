@@ -20,7 +20,12 @@ void TfrmMain::FormCreate() {
         view_.SetCaption(std::string(ProductName) + " " + ProgramVersion);
         BuildLanguageMenu();
         BuildColorMenu();
+        ReadRulerPath();
         ReadSettings();
+        if (Checked(Command::menuStartupCheck)) {
+            onlineCheckResult_->Set(kStartupCheckMarker);
+            menuCheckNowClick();
+        }
     } catch (const std::exception& e) {
         // The rest of start-up is skipped; the window still opens.
         services_.dialogs.ShowError(e.what());
@@ -134,6 +139,9 @@ void TfrmMain::OnTimer(Timer timer) {
     switch (timer) {
         case Timer::Refresher:
             RefresherTimer();
+            break;
+        case Timer::OnlineCheckTimer:
+            OnlineCheckTimerTimer();
             break;
         case Timer::Count:
             break;

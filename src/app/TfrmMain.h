@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,26 +25,30 @@
 #include "engine/ZoomGeometry.h"
 #include "guides/MeasuringGuides.h"
 #include "lang/Languages.h"
+#include "web/Product.h"
+#include "web/TfrmAbout.h"
+#include "web/VersionCheck.h"
 #include "web/WebSites.h"
 
 namespace orvelle {
 
 class ProfileFile;
 
-inline constexpr const char* ProductName = "Orvelle";
-inline constexpr const char* ProgramVersion = "3.28";
 inline constexpr const char* StartupValueName = "Orvelle";
 
 constexpr int kStatusPanelCount = 6;
 constexpr int kDesignedZoom = 10;
 constexpr int kDesignedRefreshMs = 20;
 
-class TfrmMain {
+class TfrmMain : private AboutHost {
 public:
     TfrmMain(MainView& view, Services services);
 
     // Life cycle.
     void FormCreate();
+    // Right after FormCreate: the about window is made, and on a first run
+    // (no settings file yet) shown at once, before the main window.
+    void CreateAboutWindow();
     void FormDestroy();
     // WM_QUERYENDSESSION: shuts down at once and lets the session end.
     bool QueryEndSession();
@@ -80,6 +86,10 @@ public:
     void menuAnyLangClick(Command item);
     void menuMoreClick();
     void menuShowHelpClick();
+    void menuCheckNowClick();
+    void OnlineCheckTimerTimer();
+    void menuRulerClick();
+    void menuAboutClick();
     void menuCopyClick();
     void menuSaveAsClick();
 
@@ -108,11 +118,14 @@ public:
     bool HasShutDown() const { return shutDown_; }
     const std::string& CurrentLanguage() const { return currentLanguage_; }
     // Text `number` in the chosen language, fetched afresh at each call.
-    std::string Text(int number) const;
+    std::string Text(int number) const override;
     const Languages& LoadedLanguages() const { return languages_; }
     // The menu items of the loaded languages, in the order of LoadedLanguages().
     const std::vector<Command>& LanguageItems() const { return languageItems_; }
     const WebHosts& Hosts() const { return hosts_; }
+    const std::string& RulerPath() const { return rulerPath_; }
+    bool OnlineCheckByUser() const { return onlineCheckByUser_; }
+    std::string OnlineCheckAnswer() const { return onlineCheckResult_->Get(); }
     const MeasuringGuides& Guides() const { return guides_; }
     const std::string& SaveDialogTitle() const { return saveDialogTitle_; }
     // The enlarged picture as the view shows it, without grid, marker or guides.
@@ -157,6 +170,7 @@ private:
     void RedrawGrid();
 
     // Settings file.
+    void ReadRulerPath();
     void ReadSettings();
     void ChooseStartupLanguage(const std::string& stored);
     void ReadWebHosts(const ProfileFile& file);
@@ -167,8 +181,16 @@ private:
 
     // The two launch actions every page and help request goes through.
     void actBrowse(const std::string& url);
-    void actRunHelp(const std::string& parameters);
+    // False when the viewer did not start; the error has been shown.
+    bool actRunHelp(const std::string& parameters);
     void OpenWebLink(WebSite site);
+    // Asks through the program's own dialog, in the chosen language.
+    int Ask(int message, std::initializer_list<int> buttons, IconKind icon);
+
+    // What the about window uses of this one, besides Text.
+    TimerStates Timers() const override;
+    void SetTimers(TimerStates states) override;
+    bool RunHelpTopic(const std::string& topic) override;
     void SendSupportMail(SupportMail mail);
 
     // The guides' bounds, told to the view where they changed.
@@ -200,6 +222,12 @@ private:
     std::vector<Command> languageItems_;
     int menuPictureCount_ = kDesignedMenuPictureCount;
     WebHosts hosts_;
+    std::string rulerPath_;
+    // Shared with the version check's worker, which may outlive the window.
+    std::shared_ptr<OnlineCheckResult> onlineCheckResult_ = std::make_shared<OnlineCheckResult>();
+    bool onlineCheckByUser_ = false;
+    bool firstRun_ = false;
+    TfrmAbout about_{*this};
     std::string saveDialogTitle_;
     bool settingsRead_ = false;
     // While the stored bounds are applied, a change of monitor must not swap

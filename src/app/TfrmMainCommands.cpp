@@ -22,6 +22,8 @@ constexpr struct {
 }  // namespace
 
 void TfrmMain::Execute(Command command) {
+    // A disabled item cannot be chosen; a command posted for one is dropped.
+    if (menu_.Contains(command) && !menu_.Enabled(command)) return;
     // Items made at run time belong to the component that made them.
     if (menu_.ClickRuntimeItem(command)) return;
     if (IsColorItem(command)) return menuColorItemClick(ColorItemIndex(command));
@@ -82,6 +84,15 @@ void TfrmMain::Execute(Command command) {
             break;
         case Command::menuShowHelp:
             menuShowHelpClick();
+            break;
+        case Command::menuCheckNow:
+            menuCheckNowClick();
+            break;
+        case Command::menuRuler:
+            menuRulerClick();
+            break;
+        case Command::menuAbout:
+            menuAboutClick();
             break;
         case Command::menuFreeze:
         case Command::menuOwn:

@@ -113,6 +113,7 @@ void TfrmMain::ReadSettings() {
     // be read is never overwritten: its values were not seen, and writing
     // ours would destroy them. The same holds when start-up failed earlier.
     settingsRead_ = stored.status != ReadStatus::Failed;
+    firstRun_ = stored.status == ReadStatus::Absent;
 }
 
 void TfrmMain::PlaceWindow(const Rect& requested) {

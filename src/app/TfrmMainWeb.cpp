@@ -24,8 +24,10 @@ constexpr struct {
 
 void TfrmMain::actBrowse(const std::string& url) { services_.shell.OpenUrl(url); }
 
-void TfrmMain::actRunHelp(const std::string& parameters) {
-    if (const PlatformError error = services_.shell.RunHelp(parameters)) services_.dialogs.ShowError(*error);
+bool TfrmMain::actRunHelp(const std::string& parameters) {
+    const PlatformError error = services_.shell.RunHelp(parameters);
+    if (error) services_.dialogs.ShowError(*error);
+    return !error;
 }
 
 void TfrmMain::menuShowHelpClick() { actRunHelp(QuotedArgument(HelpFileFor(services_.programPath))); }

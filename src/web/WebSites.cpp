@@ -110,6 +110,24 @@ std::string HelpFileFor(std::string_view programPath) {
     return std::string(hasExtension ? programPath.substr(0, dot) : programPath) + ".chm";
 }
 
+std::string FolderOf(std::string_view path) {
+    const std::size_t cut = path.find_last_of("\\:");
+    return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut + 1));
+}
+
+HostAndPort SplitHostPort(std::string_view hostWithPort) {
+    HostAndPort split;
+    const std::size_t colon = hostWithPort.find(':');
+    split.host = std::string(hostWithPort.substr(0, colon));
+    if (colon != std::string_view::npos) {
+        const std::string_view port = hostWithPort.substr(colon + 1);
+        int value = 0;
+        const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
+        if (error == std::errc() && end == port.data() + port.size() && value >= 1 && value <= 65535) split.port = value;
+    }
+    return split;
+}
+
 std::string QuotedArgument(std::string_view argument) { return "\"" + std::string(argument) + "\""; }
 
 std::string HelpTopic(std::string_view helpFile, std::string_view topic) {

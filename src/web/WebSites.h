@@ -41,6 +41,16 @@ std::string SupportMailUrl(SupportMail mail);
 std::string HelpFileFor(std::string_view programPath);
 // What the help viewer is given to open `topic` ("2F_Help.htm#About") of it.
 std::string HelpTopic(std::string_view helpFile, std::string_view topic);
+// The folder of a file, with its trailing separator: `path` cut after its
+// last "\" or ":" (empty when it has neither).
+std::string FolderOf(std::string_view path);
+// A host with an optional port, split; the port is 80 when none is given.
+struct HostAndPort {
+    std::string host;
+    int port = 80;
+};
+HostAndPort SplitHostPort(std::string_view hostWithPort);
+
 // One command-line argument in quotes, so that a path with blanks stays whole.
 std::string QuotedArgument(std::string_view argument);
 

@@ -40,6 +40,8 @@ public:
     void SetOwner(HWND owner) { owner_ = owner; }
     void ShowError(const std::string& text) override;
     std::optional<std::string> AskSaveFileName(const SaveDialogRequest& request) override;
+    int ShowAnswerDialog(const AnswerDialogRequest& request) override;
+    void ShowAbout(TfrmAbout& about) override;
 
 private:
     HWND owner_ = nullptr;
@@ -72,9 +74,21 @@ public:
     void OpenUrl(const std::string& url) override;
     PlatformError RunHelp(const std::string& parameters) override;
     void OpenMail(const std::string& mailtoUrl) override;
+    LaunchResult RunProgram(const std::string& file, const std::string& directory) override;
 
 private:
     HWND owner_ = nullptr;
+};
+
+class Win32Registry : public RegistryService {
+public:
+    std::optional<std::string> ReadMachineString(const std::string& key, const std::string& name) override;
+};
+
+// The version file fetched with WinHTTP on a thread of its own.
+class Win32VersionCheck : public VersionCheckService {
+public:
+    void Start(const std::string& url, std::shared_ptr<OnlineCheckResult> slot) override;
 };
 
 // The system's text for an error code from GetLastError.

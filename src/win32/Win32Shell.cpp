@@ -1,8 +1,11 @@
-// The language folder's reading, and the programs the window hands work to.
+// The language folder and the registry read, the programs the window hands
+// work to, and the program's own dialogs.
 #include "Win32Services.h"
 
 #include <shellapi.h>
 
+#include "AboutWindow.h"
+#include "AnswerDialog.h"
 #include "Text.h"
 
 namespace orvelle::win32 {
@@ -62,24 +65,53 @@ void Win32Shell::OpenUrl(const std::string& url) {
 // The viewer is started by its full path in the Windows folder: a bare name
 // would be looked up along a path that can include the current folder.
 PlatformError Win32Shell::RunHelp(const std::string& parameters) {
-    wchar_t windows[MAX_PATH] = {};
-    const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return SystemErrorText(GetLastError());
-    const std::wstring viewer = std::wstring(windows) + L"\\hh.exe";
-    const std::wstring arguments = Widen(parameters);
-    // The extended call reports its failure as a system error code, whose
-    // text the user can read.
+    const DWORD error = StartHelpViewer(Widen(parameters), L"");
+    if (error == 0) return std::nullopt;
+    return SystemErrorText(error);
+}
+
+Win32Shell::LaunchResult Win32Shell::RunProgram(const std::string& file, const std::string& directory) {
+    const std::wstring wideFile = Widen(file);
+    const std::wstring wideDirectory = Widen(directory);
     SHELLEXECUTEINFOW run{};
     run.cbSize = sizeof run;
     run.fMask = SEE_MASK_FLAG_NO_UI;
     run.lpVerb = L"open";
-    run.lpFile = viewer.c_str();
-    run.lpParameters = arguments.c_str();
-    run.lpDirectory = L"";
+    run.lpFile = wideFile.c_str();
+    run.lpParameters = L"";
+    run.lpDirectory = wideDirectory.empty() ? nullptr : wideDirectory.c_str();
     run.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExW(&run)) return std::nullopt;
-    return SystemErrorText(GetLastError());
+    if (ShellExecuteExW(&run)) return LaunchResult::Started;
+    switch (GetLastError()) {
+        case ERROR_FILE_NOT_FOUND: return LaunchResult::FileNotFound;
+        case ERROR_PATH_NOT_FOUND: return LaunchResult::PathNotFound;
+        default: return LaunchResult::Failed;
+    }
 }
+
+std::optional<std::string> Win32Registry::ReadMachineString(const std::string& key, const std::string& name) {
+    const std::wstring wideKey = Widen(key);
+    const std::wstring wideName = Widen(name);
+    // Text only, expandable text as stored; anything else is no path.
+    constexpr DWORD kFlags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+    DWORD bytes = 0;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, wideKey.c_str(), wideName.c_str(), kFlags, nullptr, nullptr, &bytes) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+    bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, wideKey.c_str(), wideName.c_str(), kFlags, nullptr, value.data(), &bytes) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    value.resize(wcsnlen(value.c_str(), value.size()));
+    return Narrow(value);
+}
+
+int Win32Dialogs::ShowAnswerDialog(const AnswerDialogRequest& request) {
+    return win32::ShowAnswerDialog(owner_, request);
+}
+
+void Win32Dialogs::ShowAbout(TfrmAbout& about) { ShowAboutWindow(owner_, about); }
 
 void Win32Shell::OpenMail(const std::string& mailtoUrl) {
     ShellExecuteW(owner_, L"open", Widen(mailtoUrl).c_str(), L"", L"", SW_SHOW);

@@ -33,15 +33,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     Win32FileSystem fileSystem;
     Win32Shell shell;
     shell.SetOwner(window.Handle());
+    Win32Registry registry;
+    Win32VersionCheck versionCheck;
     const std::wstring programPath = ProgramPathWide();
     // The settings live beside the program file, named like it.
     FileSettingsStore settings(std::filesystem::path(programPath).replace_extension(L".ini"));
 
     TfrmMain frmMain(window, Services{screen, clock, startupList, dialogs, settings, clipboard, files, fileSystem, shell,
-                                      UserNumberFormat(),
+                                      registry, versionCheck, UserNumberFormat(),
                                       Narrow(programPath)});
     window.ConnectLogic(frmMain);
     frmMain.FormCreate();
+    frmMain.CreateAboutWindow();
     window.Show(showCommand);
     // The first show may not change the size, but the layout must follow the
     // settings that FormCreate applied while the window was hidden.

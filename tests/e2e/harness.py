@@ -341,9 +341,11 @@ class Window:
 class Session:
     """The program running in a world of its own. Use as a context manager; stop() ends everything it started."""
 
-    def __init__(self, name="e2e", settings=None, env=None, dpi=96):
+    def __init__(self, name="e2e", settings=None, env=None, dpi=96, first_run=False):
         self.name = name
         self.settings = settings
+        self.first_run = first_run
+        self.about_before_main = None
         self.dpi = dpi
         self.extra_env = env or {}
         self.root = Path(tempfile.mkdtemp(prefix=f"orvelle-{name}-"))
@@ -383,9 +385,12 @@ class Session:
             shutil.copy2(built / "Orvelle.chm", self.app_dir / "Orvelle.chm")
         if (built / "Languages").is_dir():
             shutil.copytree(built / "Languages", self.app_dir / "Languages")
-        if self.settings is not None:
-            (self.app_dir / "Orvelle.ini").write_text(self.settings)
+        # Without a settings file the program starts with its about window; every session but a first run has one.
+        if self.settings is not None or not self.first_run:
+            (self.app_dir / "Orvelle.ini").write_text(self.settings or "")
         self.start_program()
+        if self.first_run:
+            self.close_about_window(first=True)
         self.wait_for_window()
 
     def start_display(self):
@@ -434,6 +439,32 @@ class Session:
             window = self.window(must_exist=False)
             return window if window and window["visible"] else None
         return wait_until(shown, timeout, "the main window to appear", interval=0.1)
+
+    def about_window(self, timeout=30):
+        """Waits for the about window and returns it as `windows` lists it."""
+        def shown():
+            if self.program.poll() is not None:
+                raise E2EError(f"the program ended with code {self.program.returncode}; log: {self.log_tail()}")
+            _, output = self.probe("windows")
+            found = [w for w in json.loads(output) if w["class"] == "OrvelleAbout"]
+            return found[0] if found else None
+        return wait_until(shown, timeout, "the about window", interval=0.1)
+
+    def close_about_window(self, first=False):
+        """Closes the about window with its close command, as Alt+F4 does; on a first run, notes whether the main
+        window was still hidden while it was open."""
+        about = self.about_window()
+        if first:
+            main = self.window(must_exist=False)
+            self.about_before_main = main is None or not main["visible"]
+        xid = self.x("xdotool", "search", "--name", f"^{re.escape(about['caption'])}$").split()[0].decode()
+        self.x("xdotool", "windowfocus", "--sync", xid)
+        self.x("xdotool", "key", "--window", xid, "alt+F4")
+
+        def gone():
+            _, output = self.probe("windows")
+            return not [w for w in json.loads(output) if w["class"] == "OrvelleAbout"]
+        wait_until(gone, 15, "the about window to close")
 
     def stop(self):
         """Ends the program, Wine's processes of this prefix and the display, each by its own id."""

@@ -182,7 +182,7 @@ def restart(session):
 class SettingsFileTest(unittest.TestCase):
 
     def test_first_exit_writes_the_default_file_beside_the_program(self):
-        with Session("settings-first-exit") as session:
+        with Session("settings-first-exit", first_run=True) as session:
             self.assertEqual(folder_names(session), ["Orvelle.exe"])
             window = session.window()
             left, top, right, bottom = window["window"]

@@ -277,6 +277,45 @@ public:
         if (whileOpen) whileOpen();
         return saveAnswer;
     }
+
+    // The program's own dialogs: each request, and the answers given in turn
+    // (kDismissed once they run out).
+    std::vector<AnswerDialogRequest> asked;
+    std::vector<int> answers;
+    int ShowAnswerDialog(const AnswerDialogRequest& request) override {
+        asked.push_back(request);
+        if (answers.empty()) return kDismissed;
+        const int answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+
+    // The about window: shown, activated, then `aboutAction` (the user's
+    // doing while it is open, by default its OK button), then closed if the
+    // action closed it.
+    struct AboutWindow : AboutView {
+        std::string title;
+        std::map<AboutControl, std::string> texts;
+        bool open = false;
+        void SetTitle(const std::string& text) override { title = text; }
+        void SetText(AboutControl control, const std::string& text) override { texts[control] = text; }
+        void Close() override { open = false; }
+    } about;
+    int aboutShown = 0;
+    std::function<void(TfrmAbout&)> aboutAction = [](TfrmAbout& form) { form.btnOKClick(); };
+    std::function<void()> whileAboutOpen;
+    void ShowAbout(TfrmAbout& form) override {
+        ++aboutShown;
+        about.open = true;
+        form.FormShow(about);
+        form.FormActivate();
+        if (whileAboutOpen) whileAboutOpen();
+        while (about.open) {
+            aboutAction(form);
+            if (about.open) aboutAction = [](TfrmAbout& f) { f.btnOKClick(); };
+        }
+        form.FormClose();
+    }
 };
 
 class FakeClipboard : public ClipboardService {
@@ -363,6 +402,39 @@ public:
         return helpFailure;
     }
     void OpenMail(const std::string& mailtoUrl) override { mails.push_back(mailtoUrl); }
+
+    struct Run {
+        std::string file;
+        std::string directory;
+    };
+    std::vector<Run> runs;
+    LaunchResult runResult = LaunchResult::Started;
+    LaunchResult RunProgram(const std::string& file, const std::string& directory) override {
+        runs.push_back({file, directory});
+        return runResult;
+    }
+};
+
+class FakeRegistry : public RegistryService {
+public:
+    std::map<std::string, std::string> machineStrings;  // "key\\name" -> value
+    std::optional<std::string> ReadMachineString(const std::string& key, const std::string& name) override {
+        const auto found = machineStrings.find(key + "\\" + name);
+        if (found == machineStrings.end()) return std::nullopt;
+        return found->second;
+    }
+};
+
+// A worker that answers when the test says so.
+class FakeVersionCheck : public VersionCheckService {
+public:
+    std::vector<std::string> urls;
+    std::shared_ptr<OnlineCheckResult> slot;
+    void Start(const std::string& url, std::shared_ptr<OnlineCheckResult> into) override {
+        urls.push_back(url);
+        slot = std::move(into);
+    }
+    void Answer(const std::string& body) { slot->Set(body); }
 };
 
 }  // namespace orvelle::testing

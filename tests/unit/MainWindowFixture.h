@@ -26,6 +26,8 @@ protected:
     FakeFiles files;
     FakeFileSystem fileSystem;
     FakeShell shell;
+    FakeRegistry registry;
+    FakeVersionCheck versionCheck;
     std::unique_ptr<TfrmMain> form;
     bool started = false;
 
@@ -37,7 +39,7 @@ protected:
 
     void Recreate() {
         form = std::make_unique<TfrmMain>(view, Services{screen, clock, startupList, dialogs, settings, clipboard, files,
-                                                         fileSystem, shell, NumberFormat{},
+                                                         fileSystem, shell, registry, versionCheck, NumberFormat{},
                                                          "C:\\Program Files\\Orvelle\\Orvelle.exe"});
     }
 
