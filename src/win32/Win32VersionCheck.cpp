@@ -65,6 +65,9 @@ std::string Fetch(const std::string& url) {
     InternetHandle request(WinHttpOpenRequest(connection.handle, L"GET", Widen(path).c_str(), nullptr,
                                               WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, 0));
     if (!request) return kCheckFailed;
+    // The receive time-out is per packet: this one bounds the whole header, however slowly it trickles in.
+    DWORD headerTimeout = kStepTimeoutMs;
+    WinHttpSetOption(request.handle, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headerTimeout, sizeof headerTimeout);
     if (!WinHttpSendRequest(request.handle, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
         !WinHttpReceiveResponse(request.handle, nullptr))
         return kCheckFailed;
