@@ -2,13 +2,12 @@
 starts the help viewer with the help file beside the program, and web links reach the system's browser."""
 
 import json
-import os
 import re
-import stat
 import time
 import unittest
 
 from harness import REPO, Session, ids, wait_until
+from test_online_about import opened, with_browser_stand_in
 
 LANGUAGE_SOURCES = REPO / "languages"
 
@@ -114,29 +113,16 @@ class HelpAndWebLinks(unittest.TestCase):
 
     def test_the_logo_and_the_web_link_items_hand_their_addresses_to_the_browser(self):
         session = Session("weblinks", settings="[Web]\r\nProductHost=127.0.0.1:9\r\nMakerHost=maker.test\r\n")
-        # A stand-in browser, found before any other on the path, records what it is asked to open.
-        bin_dir = session.root / "bin"
-        bin_dir.mkdir()
-        record = session.root / "opened.txt"
-        stand_in = bin_dir / "xdg-open"
-        stand_in.write_text(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{record}"\n')
-        stand_in.chmod(stand_in.stat().st_mode | stat.S_IEXEC)
-        session.extra_env["PATH"] = f"{bin_dir}{os.pathsep}{os.environ['PATH']}"
+        record = with_browser_stand_in(session)
         with session:
-            def opened(count):
-                def check():
-                    lines = record.read_text().splitlines() if record.exists() else []
-                    return lines if len(lines) >= count else None
-                return wait_until(check, 30, f"{count} addresses handed to the browser")
-
             logo = session.window().control("Logo")["rect"]
             session.move_pointer((logo[0] + logo[2]) // 2, (logo[1] + logo[3]) // 2)
             session.x("xdotool", "click", "1")
-            self.assertEqual(opened(1), ["http://127.0.0.1:9/"])
+            self.assertEqual(opened(record, 1), ["http://127.0.0.1:9/"])
             session.command("MenuVantrel")
-            self.assertEqual(opened(2)[1], "http://maker.test/")
+            self.assertEqual(opened(record, 2)[1], "http://maker.test/")
             session.command("menuMore")
-            self.assertEqual(opened(3)[2], "http://127.0.0.1:9/download-languages.htm")
+            self.assertEqual(opened(record, 3)[2], "http://127.0.0.1:9/download-languages.htm")
 
 
 if __name__ == "__main__":
