@@ -1,5 +1,7 @@
 #include "app/ProfileFile.h"
 
+#include "app/ProfileEncoding.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -11,7 +13,7 @@ constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
 }
 
 std::string_view Trim(std::string_view text) {
@@ -34,18 +36,22 @@ bool SameName(std::string_view a, std::string_view b) {
 }  // namespace
 
 ProfileFile::ProfileFile(std::string_view content) {
+    DecodedProfile decoded = DecodeProfile(content);
+    encoding_ = decoded.encoding;
+    oddByte_ = decoded.oddByte;
+    const std::string_view text = decoded.text;
+    // Lines end in CR LF, LF or a lone CR, as the profile functions split them.
     std::size_t start = 0;
-    while (start < content.size()) {
-        const std::size_t lf = content.find('\n', start);
-        if (lf == std::string_view::npos) {
-            lines_.push_back(Classify(std::string(content.substr(start)), "", lines_.empty()));
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines_.push_back(Classify(std::string(text.substr(start)), "", lines_.empty()));
             break;
         }
-        const bool crlf = lf > start && content[lf - 1] == '\r';
-        const std::size_t textEnd = crlf ? lf - 1 : lf;
-        lines_.push_back(Classify(std::string(content.substr(start, textEnd - start)), crlf ? "\r\n" : "\n",
-                                  lines_.empty()));
-        start = lf + 1;
+        const std::size_t eolLength = text.compare(end, 2, kCrLf) == 0 ? 2 : 1;
+        lines_.push_back(Classify(std::string(text.substr(start, end - start)),
+                                  std::string(text.substr(end, eolLength)), lines_.empty()));
+        start = end + eolLength;
     }
 }
 
@@ -117,13 +123,8 @@ bool ProfileFile::HasSection(std::string_view section) const {
 }
 
 void ProfileFile::Insert(std::size_t index, std::string text) {
-    // A line that ended the file without a line break gets one before anything
-    // follows it; "\r" alone at its end becomes part of that break.
-    if (index > 0 && lines_[index - 1].eol.empty()) {
-        Line& previous = lines_[index - 1];
-        if (!previous.text.empty() && previous.text.back() == '\r') previous.text.pop_back();
-        previous.eol = kCrLf;
-    }
+    // A line that ended the file without a line break gets one before anything follows it.
+    if (index > 0 && lines_[index - 1].eol.empty()) lines_[index - 1].eol = kCrLf;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index),
                   Classify(std::move(text), std::string(kCrLf), index == 0));
 }
@@ -161,9 +162,9 @@ void ProfileFile::Write(std::string_view section, std::string_view key, std::str
 }
 
 std::string ProfileFile::Text() const {
-    std::string text;
-    for (const Line& line : lines_) text.append(line.text).append(line.eol);
-    return text;
+    DecodedProfile profile{encoding_, {}, oddByte_};
+    for (const Line& line : lines_) profile.text.append(line.text).append(line.eol);
+    return EncodeProfile(profile);
 }
 
 }  // namespace orvelle

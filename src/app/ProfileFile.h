@@ -2,9 +2,11 @@
 // the way GetPrivateProfileString and WritePrivateProfileString treat the file
 // on disk, so that the settings file behaves the same whichever side wrote it.
 //
-// The text is narrow (system code page) and passes through as bytes. Only the
-// lines a write touches change; every other line, comments, blank lines, other
-// programs' sections and keys, and the line endings, survive byte for byte.
+// Narrow text (system code page) passes through as bytes; a file with a UTF-16
+// byte-order mark is read as UTF-16, its values given as UTF-8, and written
+// back in UTF-16. Only the lines a write touches change; every other line,
+// comments, blank lines, other programs' sections and keys, and the line
+// endings, survive byte for byte.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +14,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "app/ProfileEncoding.h"
 
 namespace orvelle {
 
@@ -21,8 +25,9 @@ public:
     static constexpr std::size_t kMaxValueLength = 2047;
 
     ProfileFile() = default;
-    // Accepts any bytes; lines end in LF or CR LF, the last one possibly in
-    // neither. A UTF-8 byte-order mark is kept but does not hide the first line.
+    // Accepts any bytes; lines end in CR LF, LF or a lone CR, the last one
+    // possibly in none. A UTF-8 byte-order mark is kept but does not hide the
+    // first line.
     explicit ProfileFile(std::string_view content);
 
     // The value of `key` in `section`, names compared without regard to ASCII
@@ -41,7 +46,7 @@ public:
     // given and must not hold a line break.
     void Write(std::string_view section, std::string_view key, std::string_view value);
 
-    // The whole document as bytes, ready to be stored.
+    // The whole document as bytes in the encoding it was read in, ready to be stored.
     std::string Text() const;
 
 private:
@@ -49,7 +54,7 @@ private:
 
     struct Line {
         std::string text;  // without its line ending
-        std::string eol;   // "\r\n", "\n", or "" for a last line without one
+        std::string eol;   // "\r\n", "\n", "\r", or "" for a last line without one
         LineKind kind = LineKind::Other;
         std::string name;   // section or key name, blanks trimmed
         std::string value;  // key lines only: the value, blanks trimmed
@@ -63,6 +68,8 @@ private:
     void Insert(std::size_t index, std::string text);
 
     std::vector<Line> lines_;
+    ProfileEncoding encoding_ = ProfileEncoding::Narrow;
+    std::optional<char> oddByte_;
 };
 
 }  // namespace orvelle

@@ -189,7 +189,7 @@ TEST(ProfileFile, WritingIntoSectionsWithoutKeysOrDuplicates) {
         {"empty document", "", "[Options]\r\nLanguage=EN\r\n"},
         {"header only, no break", "[Options]", "[Options]\r\nLanguage=EN\r\n"},
         {"header followed by a comment", "[Options]\n; none yet\n", "[Options]\nLanguage=EN\r\n; none yet\n"},
-        {"comment ending in a stray CR", "; note\r", "; note\r\n[Options]\r\nLanguage=EN\r\n"},
+        {"comment ending in a lone CR", "; note\r", "; note\r[Options]\r\nLanguage=EN\r\n"},
         {"key twice: the first is the one", "[Options]\nlanguage=DE\nLanguage=FR\n",
          "[Options]\nLanguage=EN\nLanguage=FR\n"},
         {"section twice: the first is the one", "[Options]\nA=1\n[Grid]\n[OPTIONS]\nLanguage=FR\n",
@@ -229,6 +229,58 @@ TEST(ProfileFile, WhatIsWrittenReadsBack) {
         EXPECT_EQ(reread.Read("New", "Key"), value);
         EXPECT_NE(file.Text().find("; keep\r\n"), std::string::npos);
     }
+}
+
+// Little-endian UTF-16 bytes of an ASCII or UTF-8 text, with the byte-order mark.
+std::string Utf16LittleEndian(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+TEST(ProfileFile, LinesEndingInALoneCarriageReturnAreLinesOfTheirOwn) {
+    const std::string original = "[Magnification]\rLevel=12\rSmoothing=Lanczos\r[Grid]\rShowGrid=1";
+    ProfileFile file(original);
+    EXPECT_EQ(file.Read("Magnification", "Level"), "12");
+    EXPECT_EQ(file.Read("Magnification", "Smoothing"), "Lanczos");
+    EXPECT_EQ(file.Read("Grid", "ShowGrid"), "1");
+    EXPECT_EQ(file.Text(), original);
+    file.Write("Magnification", "Level", "4");
+    file.Write("Grid", "Color", "255");
+    EXPECT_EQ(file.Text(), "[Magnification]\rLevel=4\rSmoothing=Lanczos\r[Grid]\rShowGrid=1\r\nColor=255\r\n");
+}
+
+TEST(ProfileFile, AUnicodeFileIsReadAndWrittenInUtf16) {
+    const std::string original =
+        Utf16LittleEndian(u"; Notizen \u00E4\u00F6\r\n[Magnification]\r\nLevel=12\r\n[Options]\r\nLanguage=Fran\u00E7ais\r\n");
+    ProfileFile file(original);
+    EXPECT_EQ(file.Read("Magnification", "Level"), "12");
+    EXPECT_EQ(file.Read("Options", "Language"), "Fran\xC3\xA7" "ais");
+    EXPECT_EQ(file.Text(), original);
+
+    file.Write("Magnification", "Level", "4");
+    file.Write("Window", "Left", "-8");
+    EXPECT_EQ(file.Text(), Utf16LittleEndian(u"; Notizen \u00E4\u00F6\r\n[Magnification]\r\nLevel=4\r\n[Options]\r\n"
+                                             u"Language=Fran\u00E7ais\r\n[Window]\r\nLeft=-8\r\n"));
+}
+
+TEST(ProfileFile, DamagedUnicodeFilesSurviveUnitForUnit) {
+    const std::vector<std::string> inputs = {
+        "\xFF\xFE",                                                // the mark alone
+        Utf16LittleEndian(u"[S]\r\nK=\xD800 lone high\r\nL=\xDC00\r\n"),  // lone surrogates
+        Utf16LittleEndian(u"[S]\r\nK=\xD83D\xDE00\r\n") + "\x41",     // a pair, then an odd byte
+        std::string("\xFE\xFF\x00[\x00S\x00]\x00\n\x00K\x00=\x00\x31", 16),  // big-endian
+        std::string("\xFF\xFE\x00\x00\x0A\x00", 6),                   // a zero unit
+    };
+    for (const std::string& input : inputs) {
+        SCOPED_TRACE(testing::PrintToString(input));
+        EXPECT_EQ(ProfileFile(input).Text(), input);
+    }
+    EXPECT_EQ(ProfileFile(inputs[3]).Read("s", "k"), "1");
+    EXPECT_EQ(ProfileFile(inputs[2]).Read("S", "K"), "\xF0\x9F\x98\x80");
 }
 
 }  // namespace
