@@ -2,6 +2,7 @@
 // the same handlers as the menu, so a stored setting and one chosen by hand
 // leave the window in the same state.
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <string_view>
 
@@ -51,6 +52,23 @@ std::string_view CheckedName(const NamedItem (&items)[N], const TfrmMain& form) 
     return items[0].name;
 }
 
+struct StoredBounds {
+    std::int64_t left, top, width, height;
+};
+
+// Hand-edited bounds may hold any 32-bit number. No window can be larger than
+// the screens and its frame, nor usefully lie beyond them, so the numbers are
+// held to that before any arithmetic; the system and PlaceWindow then fit the
+// window to its monitor as for any stored bounds.
+Rect HeldToScreen(const StoredBounds& stored, const Rect& screen, Size frame) {
+    const std::int64_t width = std::clamp<std::int64_t>(stored.width, 0, screen.Width() + std::max(frame.width, 0));
+    const std::int64_t height = std::clamp<std::int64_t>(stored.height, 0, screen.Height() + std::max(frame.height, 0));
+    const std::int64_t left = std::clamp<std::int64_t>(stored.left, screen.left - width, screen.right);
+    const std::int64_t top = std::clamp<std::int64_t>(stored.top, screen.top - height, screen.bottom);
+    return Rect::FromSize(static_cast<int>(left), static_cast<int>(top), static_cast<int>(width),
+                          static_cast<int>(height));
+}
+
 std::string PathText(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
@@ -59,8 +77,8 @@ std::string PathText(const std::filesystem::path& path) {
 }  // namespace
 
 void TfrmMain::ReadSettings() {
-    const ReadResult stored = services_.settings.Read();
-    const ProfileFile file(stored.status == ReadStatus::Ok ? stored.content : std::string());
+    const ReadResult content = services_.settings.Read();
+    const ProfileFile file(content.status == ReadStatus::Ok ? content.content : std::string());
     auto readBool = [&](std::string_view section, std::string_view key, bool fallback) {
         return ReadProfileBool(file, section, key, fallback);
     };
@@ -101,19 +119,19 @@ void TfrmMain::ReadSettings() {
     const Size primary = services_.screen.PrimaryScreenSize();
     const Size designed = view_.OuterSize();
     const Size firstSize = ScaleToDpi(design::kDefaultOuterSize, dpi_);
-    const int left = readInt(kWindow, "Left", (primary.width - designed.width) / 2);
-    const int top = readInt(kWindow, "Top", (primary.height - designed.height) / 2);
-    const int width = readInt(kWindow, "Width", firstSize.width);
-    const int height = readInt(kWindow, "Height", firstSize.height);
-    PlaceWindow(Rect::FromSize(left, top, width, height));
+    const StoredBounds stored{readInt(kWindow, "Left", (primary.width - designed.width) / 2),
+                              readInt(kWindow, "Top", (primary.height - designed.height) / 2),
+                              readInt(kWindow, "Width", firstSize.width), readInt(kWindow, "Height", firstSize.height)};
+    const Size frame{designed.width - view_.ClientSize().width, designed.height - view_.ClientSize().height};
+    PlaceWindow(HeldToScreen(stored, services_.screen.VirtualScreen(), frame));
     if (readBool(kWindow, "Maximized", false)) view_.SetMaximized();
     SetChecked(Command::menuSave, readBool(kOptions, "SaveSettings", true));
 
     // Only now may shutdown write the file. A file that exists but could not
     // be read is never overwritten: its values were not seen, and writing
     // ours would destroy them. The same holds when start-up failed earlier.
-    settingsRead_ = stored.status != ReadStatus::Failed;
-    firstRun_ = stored.status == ReadStatus::Absent;
+    settingsRead_ = content.status != ReadStatus::Failed;
+    firstRun_ = content.status == ReadStatus::Absent;
 }
 
 void TfrmMain::PlaceWindow(const Rect& requested) {

@@ -48,7 +48,8 @@ void TfrmMain::FormDpiChanged(int dpi, const Rect& suggested) {
 void TfrmMain::SetZoomBitmapSize() {
     const Rect room = PanelRoom(view_.ClientSize(), panelTop_, dpi_, Checked(Command::menuStatusbar));
     const int bevel = ScaleToDpi(design::kPanelBevel, dpi_);
-    const ViewGeometry g = FitView(room, bevel, zoom_);
+    // However large the window, the buffer need never hold more than the screens show.
+    const ViewGeometry g = FitView(room, bevel, zoom_, services_.screen.VirtualScreen());
     SetControlBounds(Control::Panel1, g.panel);
     // Each changed dimension reallocates the buffer, which then starts black.
     capture_.SetWidth(g.capture.width);

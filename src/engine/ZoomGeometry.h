@@ -19,7 +19,9 @@ struct ViewGeometry {
 // `room` is the part of the window Panel1 may take; the panel starts at its
 // top-left corner, and the panel's inside (the panel less `bevel` on every
 // side) is the largest multiple of the zoom that fits. Room too small for a
-// single block gives an empty capture and view.
-ViewGeometry FitView(const Rect& room, int bevel, int zoom);
+// single block gives an empty capture and view. The capture is never larger
+// than `screens` (the virtual screen; an empty one sets no limit), so a view
+// larger than the screens can show is not filled to its edges.
+ViewGeometry FitView(const Rect& room, int bevel, int zoom, const Rect& screens);
 
 }  // namespace orvelle

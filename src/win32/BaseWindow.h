@@ -2,11 +2,20 @@
 // in CreateWindowEx's creation parameter, is stored at WM_NCCREATE (the first
 // message a window receives) and every later message goes to
 // T::HandleMessage. T calls DefWindowProc itself for what it leaves alone.
+// An exception thrown by a handler must not cross the system's code: it is
+// reported, the message gets the default treatment, and the program goes on.
 #pragma once
 
 #include <windows.h>
 
+#include <exception>
+#include <new>
+
 namespace orvelle::win32 {
+
+// Shows what went wrong in a handler, one message box at a time: a failure
+// that repeats at each timer tick must not stack up boxes while one is open.
+void ReportHandlerFailure(HWND window, const char* what);
 
 template <typename T>
 class BaseWindow {
@@ -62,7 +71,19 @@ private:
             self = reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         }
         if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        LRESULT result = 0;
+        try {
+            result = self->HandleMessage(message, wParam, lParam);
+        } catch (const std::bad_alloc&) {
+            ReportHandlerFailure(hwnd, "Out of memory");
+            result = DefWindowProcW(hwnd, message, wParam, lParam);
+        } catch (const std::exception& e) {
+            ReportHandlerFailure(hwnd, e.what());
+            result = DefWindowProcW(hwnd, message, wParam, lParam);
+        } catch (...) {
+            ReportHandlerFailure(hwnd, "Unexpected error");
+            result = DefWindowProcW(hwnd, message, wParam, lParam);
+        }
         if (message == WM_NCDESTROY) {
             // The object may outlive its window; it must not keep a dead handle.
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

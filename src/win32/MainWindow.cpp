@@ -75,7 +75,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 break;
         }
     } catch (const std::exception& e) {
-        ShowErrorMessage(hwnd_, e.what());
+        ReportHandlerFailure(hwnd_, e.what());
         return 0;
     }
     return DefaultProc(message, wParam, lParam);

@@ -47,7 +47,7 @@ void MainWindow::OnGuideEvent(GuidePart part, GuideEvent event) {
                 return logic_->GuideDblClick(part);
         }
     } catch (const std::exception& e) {
-        ShowErrorMessage(hwnd_, e.what());
+        ReportHandlerFailure(hwnd_, e.what());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "BaseWindow.h"
 #include "Owned.h"
 #include "Text.h"
 #include "app/TfrmMain.h"
@@ -97,6 +98,16 @@ void Win32StartupList::Remove(const std::string& name) {
 
 void ShowErrorMessage(HWND owner, const std::string& text) {
     MessageBoxW(owner, Widen(text).c_str(), Widen(ProductName).c_str(), MB_OK | MB_ICONERROR);
+}
+
+void ReportHandlerFailure(HWND window, const char* what) {
+    static bool showing = false;
+    if (showing) return;
+    showing = true;
+    // The top-level window owns the box, so that it stays above the program.
+    const HWND owner = window != nullptr ? GetAncestor(window, GA_ROOT) : nullptr;
+    ShowErrorMessage(owner, what != nullptr ? what : "");
+    showing = false;
 }
 
 void Win32Dialogs::ShowError(const std::string& text) { ShowErrorMessage(owner_, text); }

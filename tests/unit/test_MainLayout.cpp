@@ -11,7 +11,7 @@ namespace {
 ViewGeometry ReferenceView(Size outer, int zoom, bool statusBar) {
     const Size client{outer.width - 16, outer.height - 52};
     const BarLayout bars = ComputeBarLayout(outer, client, 96, true);
-    return FitView(PanelRoom(client, bars.panelTop, 96, statusBar), 2, zoom);
+    return FitView(PanelRoom(client, bars.panelTop, 96, statusBar), 2, zoom, Rect{});
 }
 
 TEST(MainLayout, DesignedSizesOnTheReferenceFrame) {

@@ -90,6 +90,7 @@ TEST_F(Layout, AMoveToAMonitorOfAnotherScaleTakesTheSuggestedBoundsAndLaysOutAga
 TEST_F(Layout, StoredBoundsStayPhysicalWhenPlacingThemChangesTheMonitor) {
     settings = InMemorySettingsStore(std::string("[Window]\nLeft=2000\nTop=100\nWidth=600\nHeight=450\n"));
     screen.monitor.bounds = Rect::FromSize(1920, 0, 2560, 1440);
+    screen.virtualScreen = Rect::FromSize(0, 0, 1920 + 2560, 1440);
     // Moving onto the other monitor tells the window of its new DPI while the bounds are applied.
     view.onBoundsChanged = [this](const Rect& bounds) {
         if (bounds.left >= 1920 && form->Dpi() == 96) form->FormDpiChanged(144, Rect::FromSize(2000, 100, 900, 675));

@@ -1,5 +1,6 @@
 // The settings file as the main window reads and writes it.
 #include <string>
+#include <vector>
 
 #include "MainWindowFixture.h"
 #include "app/ProfileFile.h"
@@ -103,6 +104,51 @@ TEST_F(Settings, WindowLargerThanItsMonitorEndsFlushWithItsRightEdge) {
     view.maximum = Size{1936, 1096};
     StartWith("[Window]\nLeft=100\nTop=50\nWidth=3840\nHeight=1200\n");
     EXPECT_EQ(view.bounds, Rect::FromSize(1920 - 1936, 1080 - 1096, 1936, 1096));
+}
+
+TEST_F(Settings, HostileBoundsLeaveTheWindowOnItsMonitorAndTheBufferWithinTheScreen) {
+    // As under a system that sets no largest size of its own.
+    view.maximum = Size{1 << 30, 1 << 30};
+    const std::vector<std::string> windows = {
+        "Left=2147483647\nTop=0\nWidth=400\nHeight=300",
+        "Left=0\nTop=0\nWidth=400\nHeight=2147483647",
+        "Left=-2147483648\nTop=-2147483648\nWidth=2147483647\nHeight=2147483647",
+        "Left=0\nTop=0\nWidth=2000000000\nHeight=2000000000",
+        "Left=40000\nTop=40000\nWidth=40000\nHeight=40000",
+        "Left=$7FFFFFFF\nTop=$80000000\nWidth=-1\nHeight=-2147483648",
+    };
+    for (const std::string& window : windows) {
+        SCOPED_TRACE(window);
+        view = FakeMainView{};
+        view.maximum = Size{1 << 30, 1 << 30};
+        Recreate();
+        StartWith("[Magnification]\nLevel=2\n[Window]\n" + window + "\n");
+        const Rect& b = view.bounds;
+        EXPECT_GE(b.left, -view.frame.width);
+        EXPECT_GE(b.top, -view.frame.height);
+        EXPECT_LE(b.right, 1920);
+        EXPECT_LE(b.bottom, 1080);
+        EXPECT_LE(form->CaptureBuffer().Width(), 1920);
+        EXPECT_LE(form->CaptureBuffer().Height(), 1080);
+        Exit();
+        EXPECT_EQ(Stored("Window", "Left"), std::to_string(b.left));
+        EXPECT_EQ(Stored("Window", "Height"), std::to_string(b.Height()));
+    }
+}
+
+TEST_F(Settings, AnEightKViewAtLevelTwoCapturesHalfTheScreen) {
+    screen.virtualScreen = Rect::FromSize(0, 0, 7680, 4320);
+    screen.primary = Size{7680, 4320};
+    screen.monitor = {screen.virtualScreen, Rect::FromSize(0, 0, 7680, 4280)};
+    view.maximum = Size{7680 + view.frame.width, 4320 + view.frame.height};
+    StartWith("[Magnification]\nLevel=2\n[Window]\nLeft=0\nTop=0\nWidth=9000\nHeight=9000\n");
+    EXPECT_EQ(view.bounds.right, 7680);
+    const Size client = view.ClientSize();
+    EXPECT_LE(form->CaptureBuffer().Width() * 2, client.width);
+    EXPECT_GE(form->CaptureBuffer().Width(), 3800);
+    EXPECT_GE(form->CaptureBuffer().Height(), 2000);
+    form->RefresherTimer();
+    EXPECT_EQ(form->CaptureBuffer().At(0, 0), screen.PixelAt(form->CaptureOrigin().x, form->CaptureOrigin().y));
 }
 
 TEST_F(Settings, MaximizedExitKeepsTheStoredNormalBounds) {
