@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 xvfb xdotool imagemagick x11-utils
   fp-utils libchm-bin
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the unit tests of the portable core,
-# then the end-to-end tests that drive the real Orvelle.exe under Wine.
+# the same under the sanitizers, a bounded run of every fuzz target, then the
+# end-to-end tests that drive the real Orvelle.exe under Wine.
 # Exits non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" native win64 win32
+"$root/scripts/build.sh" native win64 win32 sanitize
 
 echo "== Unit tests"
 ctest --test-dir "$root/build/native" --output-on-failure -j2
+
+echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+# Any report ends the run with a failure (the build stops at the first one).
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  "$root/build/sanitize/tests/orvelle_unit_tests" --gtest_brief=1
+
+echo "== Fuzzing every reader of outside data"
+"$root/scripts/fuzz.sh" "${ORVELLE_FUZZ_SECONDS:-30}"
 
 echo "== End-to-end tests under Wine"
 python3 "$root/tests/e2e/run_e2e.py" --build "$root/build/win64"

@@ -76,7 +76,8 @@ bool CapsuleCrossing(Vec p, Vec q, double radius, double y, double& left, double
 
 }  // namespace
 
-MarkerLayer::MarkerLayer() {
+MarkerLayer::SpritePixels MarkerLayer::RenderSprite() {
+    SpritePixels sprite{};
     std::array<Vec, kShape.size()> corners{};
     for (std::size_t i = 0; i < kShape.size(); ++i)
         corners[i] = Vec{kShape[i].x - kBox.left + 0.5, kShape[i].y - kBox.top + 0.5};
@@ -144,9 +145,16 @@ MarkerLayer::MarkerLayer() {
                 const auto grey = static_cast<Pixel>((white * 255 + covered / 2) / covered);
                 p = (alpha << 24) | (grey << 16) | (grey << 8) | grey;
             }
-            sprite_[static_cast<std::size_t>(row * kBoxWidth + i)] = p;
+            sprite[static_cast<std::size_t>(row * kBoxWidth + i)] = p;
         }
     }
+    return sprite;
+}
+
+// The arrow is the same for every layer; it is rendered once, on first use.
+MarkerLayer::MarkerLayer() {
+    static const SpritePixels rendered = RenderSprite();
+    sprite_ = rendered;
 }
 
 void MarkerLayer::Draw(Point tip, Size view) {

@@ -61,9 +61,11 @@ private:
     static constexpr int kBoxWidth = kBox.right - kBox.left;
     static constexpr int kBoxHeight = kBox.bottom - kBox.top;
 
+    using SpritePixels = std::array<Pixel, static_cast<std::size_t>(kBoxWidth) * kBoxHeight>;
+    static SpritePixels RenderSprite();
     ConstImageRef Sprite() const { return ConstImageRef{sprite_.data(), kBoxWidth, kBoxHeight, kBoxWidth}; }
 
-    std::array<Pixel, static_cast<std::size_t>(kBoxWidth) * kBoxHeight> sprite_{};
+    SpritePixels sprite_{};
     bool shown_ = false;
     Point tip_;
     Rect bounds_;

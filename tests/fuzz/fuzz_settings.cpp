@@ -1,0 +1,179 @@
+// The settings file as a hostile editor may leave it: read at start-up by the
+// main window's logic against fakes, written back at exit, read once more.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "app/ProfileEncoding.h"
+#include "app/ProfileFile.h"
+#include "app/TfrmMain.h"
+#include "unit/FakeMainWindow.h"
+#include "unit/FakeSettingsStore.h"
+
+using namespace orvelle;
+using namespace orvelle::testing;
+
+namespace {
+
+constexpr std::string_view kOwnKeys[] = {
+    "Precise",     "Smoothing",     "Level",      "Refresh",  "OwnWindow", "ShowCursor",   "ShowGrid", "Rastered",
+    "Color",       "AlwaysOnTop",   "ShowToolbar", "ShowStatusbar", "SnapToEdge", "Language", "Autostart",
+    "StartupCheck", "SaveSettings", "Maximized",  "Left",     "Top",       "Width",        "Height",
+};
+constexpr int kRefreshIntervals[] = {20, 40, 100, 200, 500, 1000};
+const std::string kLanguageFolder = "C:\\Program Files\\Orvelle\\Languages\\";
+
+// A main window with its fakes, started as the front-end starts it.
+struct Rig {
+    FakeMainView view;
+    FakeScreen screen;
+    FakeClock clock;
+    FakeStartupList startupList;
+    FakeDialogs dialogs;
+    InMemorySettingsStore settings;
+    FakeClipboard clipboard;
+    FakeFiles files;
+    FakeFileSystem fileSystem;
+    FakeShell shell;
+    FakeRegistry registry;
+    FakeVersionCheck versionCheck;
+    std::unique_ptr<TfrmMain> form;
+
+    explicit Rig(std::string content) : settings(std::move(content)) {
+        view.record = false;
+        view.maximum = Size{1 << 30, 1 << 30};  // a system that sets no largest size of its own
+        const std::string deutsch = "000.:Deutsch:.000";
+        std::vector<std::uint8_t> utf16;
+        for (char c : deutsch) utf16.insert(utf16.end(), {static_cast<std::uint8_t>(c), 0});
+        fileSystem.Add(kLanguageFolder, "Deutsch.lng", utf16);
+        form = std::make_unique<TfrmMain>(view, Services{screen, clock, startupList, dialogs, settings, clipboard,
+                                                         files, fileSystem, shell, registry, versionCheck,
+                                                         NumberFormat{}, "C:\\Program Files\\Orvelle\\Orvelle.exe"});
+        form->FormCreate();
+        view.visible = true;
+        form->FormResize();
+    }
+};
+
+// Everything the program applied lies in its range.
+void CheckApplied(const Rig& rig) {
+    const TfrmMain& form = *rig.form;
+    FUZZ_CHECK(form.Zoom() >= 2 && form.Zoom() <= 32);
+    FUZZ_CHECK(std::count(std::begin(kRefreshIntervals), std::end(kRefreshIntervals), form.RefreshIntervalMs()) == 1);
+    FUZZ_CHECK(form.GridColorIndex() >= 0 && form.GridColorIndex() < 16);
+    FUZZ_CHECK(form.Checked(Command::menuPrecise) != form.Checked(Command::menuSmooth));
+    FUZZ_CHECK(form.CurrentLanguage() == "EN" || form.CurrentLanguage() == "DEUTSCH");
+    const Rect& b = rig.view.bounds;
+    FUZZ_CHECK(b.left >= -rig.view.frame.width && b.top >= -rig.view.frame.height);
+    FUZZ_CHECK(b.right <= 1920 && b.bottom <= 1080);
+    FUZZ_CHECK(form.CaptureBuffer().Width() <= 1920 && form.CaptureBuffer().Height() <= 1080);
+    FUZZ_CHECK(rig.dialogs.errors.empty());
+}
+
+struct SplitLine {
+    std::string text;
+    std::string eol;
+};
+
+std::vector<SplitLine> SplitLines(std::string_view text) {
+    std::vector<SplitLine> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = start;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+        std::size_t next = end;
+        if (next < text.size()) next += text.compare(next, 2, "\r\n") == 0 ? 2 : 1;
+        lines.push_back({std::string(text.substr(start, end - start)), std::string(text.substr(end, next - end))});
+        start = next;
+    }
+    return lines;
+}
+
+bool IsOwnKeyLine(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return false;
+    std::string_view name = line.substr(0, equals);
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; };
+    while (!name.empty() && blank(name.front())) name.remove_prefix(1);
+    while (!name.empty() && blank(name.back())) name.remove_suffix(1);
+    for (std::string_view own : kOwnKeys) {
+        if (own.size() == name.size() && std::equal(own.begin(), own.end(), name.begin(), [](char a, char c) {
+                return a == c || (c >= 'a' && c <= 'z' && a == c - 'a' + 'A') || (c >= 'A' && c <= 'Z' && a == c - 'A' + 'a');
+            }))
+            return true;
+    }
+    return false;
+}
+
+// Every line of the original is in the written file, in its order, with its
+// line ending, unless it is a key of the program's own that a write may replace.
+void CheckUntouchedLinesSurvive(std::string_view original, std::string_view written) {
+    const std::vector<SplitLine> before = SplitLines(original);
+    const std::vector<SplitLine> after = SplitLines(written);
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const SplitLine& line = before[i];
+        // A key of the program's own may have been replaced; it is not looked for,
+        // so that a copy of it further down cannot stand in for it.
+        if (IsOwnKeyLine(line.text)) continue;
+        const bool last = i + 1 == before.size();
+        while (next < after.size() &&
+               !(after[next].text == line.text && (after[next].eol == line.eol || (last && line.eol.empty()))))
+            ++next;
+        if (next == after.size()) std::fprintf(stderr, "line %zu lost\n", i);
+        FUZZ_CHECK(next < after.size());
+        ++next;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string original(reinterpret_cast<const char*>(data), size);
+    FUZZ_CHECK(ProfileFile(original).Text() == original);
+
+    Rig first(original);
+    CheckApplied(first);
+    first.form->FormDestroy();
+    FUZZ_CHECK(first.dialogs.errors.empty());
+    const std::optional<std::string> written = first.settings.Content();
+    FUZZ_CHECK(written.has_value());
+
+    const DecodedProfile before = DecodeProfile(original);
+    const DecodedProfile after = DecodeProfile(*written);
+    FUZZ_CHECK(before.encoding == after.encoding);
+    FUZZ_CHECK(before.oddByte == after.oddByte);
+    CheckUntouchedLinesSurvive(before.text, after.text);
+
+    // What was written is what the window showed, and a restart shows it again.
+    const ProfileFile file(*written);
+    const TfrmMain& form = *first.form;
+    const bool saved = form.Checked(Command::menuSave);
+    FUZZ_CHECK(file.Read("Options", "SaveSettings") == (saved ? "1" : "0"));
+    Rig second(*written);
+    CheckApplied(second);
+    FUZZ_CHECK(second.form->Checked(Command::menuSave) == saved);
+    if (!saved) return 0;
+    FUZZ_CHECK(file.Read("Magnification", "Level") == std::to_string(form.Zoom()));
+    FUZZ_CHECK(file.Read("Options", "Language") == form.CurrentLanguage());
+    FUZZ_CHECK(file.Read("Window", "Maximized") == (first.view.state == WindowState::Maximized ? "1" : "0"));
+    // A maximised window keeps the bounds stored before.
+    if (first.view.state == WindowState::Normal) {
+        FUZZ_CHECK(file.Read("Window", "Left") == std::to_string(first.view.bounds.left));
+        FUZZ_CHECK(file.Read("Window", "Height") == std::to_string(first.view.bounds.Height()));
+    }
+    FUZZ_CHECK(second.form->Zoom() == form.Zoom());
+    FUZZ_CHECK(second.form->RefreshIntervalMs() == form.RefreshIntervalMs());
+    FUZZ_CHECK(second.form->GridColorIndex() == form.GridColorIndex());
+    FUZZ_CHECK(second.form->CurrentLanguage() == form.CurrentLanguage());
+    FUZZ_CHECK(second.form->Checked(Command::menuShowGrid) == form.Checked(Command::menuShowGrid));
+    FUZZ_CHECK(second.view.bounds == first.view.bounds);
+    return 0;
+}
