@@ -13,7 +13,7 @@ echo "== Unit tests"
 ctest --test-dir "$root/build/native" --output-on-failure -j2
 
 echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-# Any report ends the run with a failure (the build stops at the first one).
+# Any report aborts the run, which then fails.
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   "$root/build/sanitize/tests/orvelle_unit_tests" --gtest_brief=1
 

@@ -52,6 +52,22 @@ std::optional<std::string> Win32Dialogs::AskSaveFileName(const SaveDialogRequest
     return Narrow(file.data());
 }
 
+namespace {
+
+// Clipboard viewers and managers open the clipboard for a moment after every
+// change; a copy that meets one of them waits a little before it gives up.
+bool OpenClipboardPatiently(HWND owner) {
+    constexpr int kAttempts = 10;
+    constexpr DWORD kPauseMs = 25;
+    for (int attempt = 1;; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        if (attempt == kAttempts) return false;
+        Sleep(kPauseMs);
+    }
+}
+
+}  // namespace
+
 PlatformError Win32Clipboard::PutBitmap(const TBitmap32& picture) {
     // A bitmap of the screen's format, which every program can paste; the
     // system offers it as a DIB too.
@@ -62,7 +78,7 @@ PlatformError Win32Clipboard::PutBitmap(const TBitmap32& picture) {
     ReleaseDC(nullptr, screen);
     if (bitmap == nullptr) return SystemErrorText(createError != 0 ? createError : ERROR_NOT_ENOUGH_MEMORY);
 
-    if (!OpenClipboard(owner_)) return SystemErrorText(GetLastError());
+    if (!OpenClipboardPatiently(owner_)) return SystemErrorText(GetLastError());
     PlatformError failure;
     if (!EmptyClipboard()) {
         failure = SystemErrorText(GetLastError());

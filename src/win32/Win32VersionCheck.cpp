@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <winhttp.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -22,6 +23,7 @@ namespace {
 // so that a server that never answers or trickles bytes cannot hold a check.
 constexpr int kStepTimeoutMs = 5000;
 constexpr auto kWholeFetch = std::chrono::seconds(20);
+constexpr DWORD kMaxRedirects = 5;
 
 struct InternetHandle {
     HINTERNET handle = nullptr;
@@ -68,6 +70,9 @@ std::string Fetch(const std::string& url) {
     // The receive time-out is per packet: this one bounds the whole header, however slowly it trickles in.
     DWORD headerTimeout = kStepTimeoutMs;
     WinHttpSetOption(request.handle, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headerTimeout, sizeof headerTimeout);
+    // A site may move its file once or twice; a server that redirects in a loop gets no more turns than this.
+    DWORD redirects = kMaxRedirects;
+    WinHttpSetOption(request.handle, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects, sizeof redirects);
     if (!WinHttpSendRequest(request.handle, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
         !WinHttpReceiveResponse(request.handle, nullptr))
         return kCheckFailed;
@@ -79,16 +84,29 @@ std::string Fetch(const std::string& url) {
         return kCheckFailed;
 
     // A version file is a few bytes: a longer body, or one that takes too long, is no answer.
+    DWORD announced = 0;
+    size = sizeof announced;
+    const bool lengthKnown =
+        WinHttpQueryHeaders(request.handle, WINHTTP_QUERY_CONTENT_LENGTH | WINHTTP_QUERY_FLAG_NUMBER,
+                            WINHTTP_HEADER_NAME_BY_INDEX, &announced, &size, WINHTTP_NO_HEADER_INDEX) != FALSE;
+    if (lengthKnown && announced > kVersionReplyMaxBytes) return kCheckFailed;
     std::string body;
     char buffer[1024];
     while (true) {
         if (std::chrono::steady_clock::now() > deadline) return kCheckFailed;
+        // Only what has arrived is read: a read of a whole buffer would wait for a trickling server to fill it.
+        DWORD available = 0;
+        if (!WinHttpQueryDataAvailable(request.handle, &available)) return kCheckFailed;
+        if (available == 0) break;
         DWORD read = 0;
-        if (!WinHttpReadData(request.handle, buffer, sizeof buffer, &read)) return kCheckFailed;
+        if (!WinHttpReadData(request.handle, buffer, std::min<DWORD>(available, sizeof buffer), &read))
+            return kCheckFailed;
         if (read == 0) break;
         body.append(buffer, read);
         if (body.size() > kVersionReplyMaxBytes) return kCheckFailed;
     }
+    // A connection closed before the announced length is a reply cut short, not a version file.
+    if (lengthKnown && announced != body.size()) return kCheckFailed;
     // An empty reply could not be told from no reply yet.
     return body.empty() ? std::string(kCheckFailed) : body;
 }

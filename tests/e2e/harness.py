@@ -387,7 +387,11 @@ class Session:
             shutil.copytree(built / "Languages", self.app_dir / "Languages")
         # Without a settings file the program starts with its about window; every session but a first run has one.
         if self.settings is not None or not self.first_run:
-            (self.app_dir / "Orvelle.ini").write_text(self.settings or "")
+            ini = self.app_dir / "Orvelle.ini"
+            if isinstance(self.settings, bytes):
+                ini.write_bytes(self.settings)
+            else:
+                ini.write_text(self.settings or "")
         self.start_program()
         if self.first_run:
             self.close_about_window(first=True)

@@ -117,6 +117,48 @@ TEST_F(RefreshCycle, ZoomChangeWhileFrozenLeavesTheNewBufferBlack) {
         for (int x = 0; x < buffer.Width(); ++x) ASSERT_EQ(buffer.At(x, y), 0u);
 }
 
+TEST_F(RefreshCycle, ExtremeSizesAndChangesWhileFrozenKeepBufferAndViewInStep) {
+    screen.virtualScreen = Rect::FromSize(-7680, 0, 15360, 4320);  // an 8K monitor left of another
+    screen.monitor = {Rect::FromSize(-7680, 0, 7680, 4320), Rect::FromSize(-7680, 0, 7680, 4280)};
+    view.maximum = Size{7680 + view.frame.width, 4320 + view.frame.height};
+    view.bounds = Rect::FromSize(-7680, 0, 320, 300);
+    Start();
+    screen.cursor = Point{-7000, 100};
+    struct Step {
+        Size outer;
+        Command zoom;
+        bool freeze;
+    };
+    const Step steps[] = {
+        {{1, 1}, Command::menu32X, false},  // held to the minimum size
+        {{7680 + 16, 4320 + 52}, Command::menu2X, false},
+        {{7680 + 16, 4320 + 52}, Command::menu32X, true},
+        {{320, 300}, Command::menu2X, false},
+        {{1000, 700}, Command::menu6X, true},
+        {{7680 + 16, 4320 + 52}, Command::menu2X, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(::testing::Message() << step.outer.width << " x " << step.outer.height);
+        view.Resize(step.outer);
+        form->FormResize();
+        form->Execute(step.zoom);
+        if (step.freeze) form->Execute(Command::menuFreeze);
+        form->RefresherTimer();
+        const TBitmap32& buffer = form->CaptureBuffer();
+        const Rect picture = form->ControlBounds(Control::imgZoom);
+        EXPECT_EQ(picture.Width(), buffer.Width() * form->Zoom());
+        EXPECT_EQ(picture.Height(), buffer.Height() * form->Zoom());
+        EXPECT_LE(buffer.Width(), 7680 / form->Zoom() + 1);
+        TBitmap32 shown(picture.Width(), picture.Height());
+        form->PaintView(shown.Ref(), Rect::FromSize(0, 0, picture.Width(), picture.Height()));
+        if (!form->Checked(Command::menuFreeze) && buffer.Width() > 0 && buffer.Height() > 0) {
+            const Point origin = form->CaptureOrigin();
+            EXPECT_EQ(buffer.At(0, 0), FakeScreen::PixelAt(origin.x, origin.y));
+        }
+        if (step.freeze) form->Execute(Command::menuFreeze);
+    }
+}
+
 TEST_F(RefreshCycle, MarkerTipSitsOnThePointerPixelsBlock) {
     Start();
     form->Execute(Command::menuShowCursor);

@@ -1,4 +1,5 @@
 // The settings file as the main window reads and writes it.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,66 @@ TEST_F(Settings, LevelIsClampedAndParsedLikeAnyInteger) {
         StartWith(std::string("[Magnification]\nLevel=") + c.text + "\n");
         EXPECT_EQ(form->Zoom(), c.zoom);
         EXPECT_EQ(view.zoomLabel, std::to_string(c.zoom) + " X");
+    }
+}
+
+TEST_F(Settings, OddValuesGiveTheDefaultOrTheNearestSaneState) {
+    struct Case {
+        const char* file;
+        int zoom;
+        int refreshMs;
+        bool precise;
+        bool grid;
+    };
+    const Case cases[] = {
+        {"[Magnification]\nLevel=99999999999999999999\n", 8, 40, true, false},  // beyond 32 bits: no number
+        {"[Magnification]\nLevel=$FFFFFFFF\n", 2, 40, true, false},
+        {"[Magnification]\nLevel=-2147483648\nRefresh=0ms\n", 2, 40, true, false},
+        {"[Magnification]\nLevel= 1e3 \nRefresh=20MS\nPrecise=\n", 8, 40, true, false},
+        {"[Magnification]\nLevel=\"24\"\nRefresh='1s'\nPrecise=0x0\n", 24, 1000, false, false},
+        {"[Magnification]\nPrecise=-1\n[Grid]\nShowGrid=2147483647\n", 8, 40, true, true},
+        {"[Grid]\nShowGrid=\xEF\xBC\x91\nColor=-1\n", 8, 40, true, false},  // a full-width digit one
+        {"[Magnification]\nLevel=\0" "16\n", 8, 40, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        view = FakeMainView{};
+        Recreate();
+        StartWith(c.file);
+        EXPECT_EQ(form->Zoom(), c.zoom);
+        EXPECT_EQ(form->RefreshIntervalMs(), c.refreshMs);
+        EXPECT_EQ(form->Checked(Command::menuPrecise), c.precise);
+        EXPECT_EQ(form->Checked(Command::menuShowGrid), c.grid);
+        EXPECT_EQ(form->GridColorIndex(), 0);
+        EXPECT_TRUE(dialogs.errors.empty());
+    }
+}
+
+TEST_F(Settings, GarbageAndHugeLinesAreReadAsNoSettingsAndSurviveTheWrite) {
+    std::string garbage(100 << 20, '\0');
+    std::uint64_t state = 0x9E3779B97F4A7C15u;
+    for (char& c : garbage) {
+        state ^= state << 13, state ^= state >> 7, state ^= state << 17;
+        c = static_cast<char>(state >> 56);
+    }
+    garbage[0] = 'x';  // no byte-order mark of UTF-16 by chance
+    const std::string longForeign = "[Other]\r\nNotes=" + std::string(1'000'000, 'n') + "\r\n";
+    const std::string longOwn = "[Magnification]\r\nLevel=" + std::string(1'000'000, '7') + "\r\n";
+    for (const std::string* content : std::vector<const std::string*>{&garbage, &longForeign, &longOwn}) {
+        SCOPED_TRACE(content->size());
+        view = FakeMainView{};
+        Recreate();
+        StartWith(*content);
+        EXPECT_EQ(form->Zoom(), 8);
+        Exit();
+        EXPECT_TRUE(dialogs.errors.empty());
+        const std::string& written = *settings.Content();
+        if (content == &longOwn) {
+            EXPECT_EQ(Stored("Magnification", "Level"), "8");
+        } else {
+            EXPECT_EQ(written.compare(0, content->size(), *content), 0) << "the original bytes come first, unchanged";
+            EXPECT_EQ(Stored("Magnification", "Level"), "8");
+        }
     }
 }
 

@@ -379,7 +379,8 @@ bool ParseInt(const char* text, long long& value) {
 int Usage() {
     std::fprintf(stderr, "usage: probe info | windows | children <hwnd> | command <id> | "
                          "setbounds <x> <y> <w> <h> | send <msg> <wparam> <lparam> | close | "
-                         "dpichanged <dpi> <x> <y> <w> <h> | textink <face> <points> <charset> <dpi> <text>\n");
+                         "dpichanged <dpi> <x> <y> <w> <h> | textink <face> <points> <charset> <dpi> <text> | "
+                         "clipboard <file> | holdclipboard <ms> <ready-file>\n");
     return 2;
 }
 
@@ -410,6 +411,18 @@ int ClipboardToFile(const char* path) {
     return code;
 }
 
+// Keeps the clipboard open, as a program busy with it does, for `ms` milliseconds;
+// `ready` is created once it is held.
+int HoldClipboard(const char* ms, const char* ready) {
+    long long duration = 0;
+    if (!ParseInt(ms, duration)) return Usage();
+    if (!OpenClipboard(nullptr)) return 1;
+    if (FILE* marker = std::fopen(ready, "w")) std::fclose(marker);
+    Sleep(static_cast<DWORD>(duration));
+    CloseClipboard();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -422,6 +435,7 @@ int main(int argc, char** argv) {
         return TextInk(argv[2], static_cast<int>(points), static_cast<int>(charset), static_cast<int>(dpi), argv[6]);
     }
     if (verb == "clipboard") return argc == 3 ? ClipboardToFile(argv[2]) : Usage();
+    if (verb == "holdclipboard") return argc == 4 ? HoldClipboard(argv[2], argv[3]) : Usage();
     std::vector<long long> numbers;
     for (int i = 2; i < argc; ++i) {
         long long value = 0;
