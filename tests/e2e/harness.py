@@ -341,8 +341,10 @@ class Window:
 class Session:
     """The program running in a world of its own. Use as a context manager; stop() ends everything it started."""
 
-    def __init__(self, name="e2e", settings=None, env=None, dpi=96, first_run=False):
+    def __init__(self, name="e2e", settings=None, env=None, dpi=96, first_run=False,
+                 screen=(SCREEN_WIDTH, SCREEN_HEIGHT)):
         self.name = name
+        self.screen = screen
         self.settings = settings
         self.first_run = first_run
         self.about_before_main = None
@@ -401,7 +403,7 @@ class Session:
         read_end, write_end = os.pipe()
         try:
             self.xvfb = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24",
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{self.screen[0]}x{self.screen[1]}x24",
                  "-nolisten", "tcp"],
                 pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
             os.close(write_end)

@@ -13,6 +13,9 @@
 //   probe textink <face> <points> <charset> <dpi> <text>  draw the text in that font and print, as JSON, the
 //                                   size of the box its ink fills and the ink in it, one string a row ('#' ink)
 //   probe clipboard <file>           write the clipboard's bitmap, as the system offers it in CF_DIB, to a .bmp file
+//   probe holdclipboard <ms> <file> keep the clipboard open for <ms> milliseconds, as a busy program does;
+//                                   <file> is created once it is held
+//   probe usage                      what the program holds now (memory, GDI and USER objects, CPU time), as JSON
 //
 // Exit code 0 on success, 1 when the main window is not there, 2 on bad usage.
 // Menus of another process cannot be read under Wine, so none are reported.
@@ -25,6 +28,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "resource_usage.h"
 
 namespace {
 
@@ -380,7 +385,7 @@ int Usage() {
     std::fprintf(stderr, "usage: probe info | windows | children <hwnd> | command <id> | "
                          "setbounds <x> <y> <w> <h> | send <msg> <wparam> <lparam> | close | "
                          "dpichanged <dpi> <x> <y> <w> <h> | textink <face> <points> <charset> <dpi> <text> | "
-                         "clipboard <file> | holdclipboard <ms> <ready-file>\n");
+                         "clipboard <file> | holdclipboard <ms> <ready-file> | usage\n");
     return 2;
 }
 
@@ -451,6 +456,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (verb == "info" && numbers.empty()) return Info(main);
+    if (verb == "usage" && numbers.empty()) return PrintResourceUsage(main);
     if (verb == "command" && numbers.size() == 1) {
         return PostMessageW(main, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(numbers[0]), 0), 0) ? 0 : 1;
     }
