@@ -16,17 +16,18 @@
 
 namespace {
 
-// The GDI handle table's layout, the same on Windows and Wine for 64-bit processes.
+// The GDI handle table's layout, the same on Windows and Wine for 64-bit processes; the soak runs the 64-bit
+// program, and a 32-bit probe does not count the table.
 constexpr std::size_t kPebGdiTableOffset = 0xF8;
 constexpr std::size_t kGdiEntrySize = 24;
 constexpr std::size_t kGdiEntryTypeOffset = 14;
 constexpr std::size_t kGdiMaxHandles = 0x10000;
-static_assert(sizeof(void*) == 8, "the probe reads the handle table of a 64-bit process");
 
 using QueryInformationProcess = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
 
 // Live entries of the process's GDI handle table; -1 when it cannot be read.
 long long CountGdiHandles(HANDLE process) {
+    if constexpr (sizeof(void*) != 8) return -1;
     const auto query = reinterpret_cast<QueryInformationProcess>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic = {};
@@ -41,7 +42,7 @@ long long CountGdiHandles(HANDLE process) {
     long long live = 0;
     for (std::size_t first = 0; first < kGdiMaxHandles; first += kEntriesPerRead) {
         SIZE_T read = 0;
-        const auto address = reinterpret_cast<const void*>(table + first * kGdiEntrySize);
+        const auto address = reinterpret_cast<const void*>(static_cast<std::uintptr_t>(table + first * kGdiEntrySize));
         if (!ReadProcessMemory(process, address, chunk.data(), chunk.size(), &read) || read != chunk.size()) break;
         for (std::size_t i = 0; i < kEntriesPerRead; ++i)
             if (chunk[i * kGdiEntrySize + kGdiEntryTypeOffset] != 0) ++live;
