@@ -17,6 +17,7 @@ const std::array kRows = std::to_array<CaptionRow>({
     {M(C::menuFile), 1},
     {M(C::menuFreeze), 2},
     {M(C::menuCopy), 3},
+    {M(C::menuCopyColor), 300},
     {M(C::menuSaveAs), 4},
     {CaptionTarget::SaveDialog(), 4},
     {M(C::menuRuler), 5},
@@ -70,6 +71,7 @@ const std::array kRows = std::to_array<CaptionRow>({
     {T(H::tbRuler), 5},
     {T(H::tbHelp), 37},
     {T(H::imgLogo), 38},
+    {T(H::sbColor), 301},
 });
 
 }  // namespace

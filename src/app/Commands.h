@@ -11,7 +11,7 @@ namespace orvelle {
 enum class Command {
     None = 0,
     // File
-    menuFile, menuFreeze, menuCopy, menuSaveAs, N1, menuRuler, N8, menuExit,
+    menuFile, menuFreeze, menuCopy, menuCopyColor, menuSaveAs, N1, menuRuler, N8, menuExit,
     // Magnification
     menuMagnification, menuPrecise, menuSmooth, menuSmoothingType,
     menuSimple, menuLinear, menuCosine, menuBicubic, menuLanczos, menuMitchell, N7,
@@ -61,6 +61,7 @@ enum class Control {
 // Everything of the main window that shows a hint when the pointer rests on it.
 enum class HintTarget {
     tbPrecise, tbSmooth, tbZoom, labelZoom, tbCursor, tbGrid, tbRastered, cbGrid, tbOnTop, tbRuler, tbHelp, imgLogo,
+    sbColor,  // the status bar's colour panel
     Count
 };
 

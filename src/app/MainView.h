@@ -70,6 +70,11 @@ public:
     virtual void SetStatusPanels(std::span<const int> widths) = 0;
     virtual void SetStatusText(int panel, const std::string& text) = 0;
 
+    // The tooltip beside a dragged guide, its text on one or more lines
+    // ("\r\n" between them), near the pointer at the screen point `pointer`.
+    virtual void ShowGuideTip(const std::string& text, Point pointer) = 0;
+    virtual void HideGuideTip() = 0;
+
     virtual void FocusPanel() = 0;
     // Paints the view now (not merely invalidates it).
     virtual void RepaintView() = 0;

@@ -58,7 +58,7 @@ inline constexpr int kPanelTopNoToolbar = 4;
 inline constexpr int kPanelBottomMargin = 6;
 
 inline constexpr int kStatusBarHeight = 27;
-inline constexpr int kStatusPanelWidths[] = {44, 44, 44, 51, 51, 62};
+inline constexpr int kStatusPanelWidths[] = {44, 44, 44, 51, 51, 62, 62};
 
 // Menu pictures are square.
 inline constexpr int kMenuImageSize = 16;

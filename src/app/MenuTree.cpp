@@ -17,6 +17,7 @@ const std::array kEntries = std::to_array<MenuEntry>({
     {C::menuFile, C::None, K::Submenu, nullptr, kNone},
     {C::menuFreeze, C::menuFile, K::Check, nullptr, Shortcut{kKeySpace, false, false}},
     {C::menuCopy, C::menuFile, K::Command, nullptr, Ctrl('C')},
+    {C::menuCopyColor, C::menuFile, K::Command, nullptr, Shortcut{'C', true, false, true}},
     {C::menuSaveAs, C::menuFile, K::Command, nullptr, Ctrl('A')},
     {C::N1, C::menuFile, K::Separator, nullptr, kNone},
     {C::menuRuler, C::menuFile, K::Command, nullptr, Ctrl('R'), kRulerPicture},
@@ -101,15 +102,16 @@ std::string ShortcutText(const Shortcut& shortcut) {
     std::string text;
     if (shortcut.ctrl) text += "Ctrl+";
     if (shortcut.alt) text += "Alt+";
+    if (shortcut.shift) text += "Shift+";
     if (shortcut.key == kKeySpace) return text + "Space";
     if (shortcut.key >= kKeyF1 && shortcut.key < kKeyF1 + 12) return text + "F" + std::to_string(shortcut.key - kKeyF1 + 1);
     return text + static_cast<char>(shortcut.key);
 }
 
-Command CommandForKey(int key, bool ctrl, bool alt) {
+Command CommandForKey(int key, bool ctrl, bool alt, bool shift) {
     for (const MenuEntry& entry : kEntries) {
         const Shortcut& s = entry.shortcut;
-        if (s.key != 0 && s.key == key && s.ctrl == ctrl && s.alt == alt) return entry.id;
+        if (s.key != 0 && s.key == key && s.ctrl == ctrl && s.alt == alt && s.shift == shift) return entry.id;
     }
     return Command::None;
 }

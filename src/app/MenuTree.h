@@ -18,6 +18,7 @@ struct Shortcut {
     int key = 0;  // 0: none
     bool ctrl = false;
     bool alt = false;
+    bool shift = false;
     friend bool operator==(const Shortcut&, const Shortcut&) = default;
 };
 
@@ -70,10 +71,10 @@ struct MenuItem {
 // sixteen colour items are made when the window is created.
 std::span<const MenuEntry> MainMenuEntries();
 
-// "Ctrl+G", "Space", "F1", "Alt+F4", or "" when there is no shortcut.
+// "Ctrl+G", "Ctrl+Shift+C", "Space", "F1", "Alt+F4", or "" when there is no shortcut.
 std::string ShortcutText(const Shortcut& shortcut);
 
 // The designed command a key press runs, or Command::None.
-Command CommandForKey(int key, bool ctrl, bool alt);
+Command CommandForKey(int key, bool ctrl, bool alt, bool shift = false);
 
 }  // namespace orvelle

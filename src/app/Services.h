@@ -24,6 +24,8 @@ public:
     virtual ~ScreenService() = default;
     // False when the position cannot be read (another desktop is active, for example).
     virtual bool CursorPos(Point& position) = 0;
+    // Puts the pointer at `position`, a point of the virtual screen.
+    virtual void SetCursorPos(Point position) = 0;
     // The rectangle spanning every monitor; its origin is negative when a
     // monitor lies left of or above the primary one.
     virtual Rect VirtualScreen() = 0;
@@ -109,6 +111,8 @@ public:
     virtual ~ClipboardService() = default;
     // Empties the clipboard and puts the picture on it as a bitmap.
     virtual PlatformError PutBitmap(const TBitmap32& picture) = 0;
+    // Empties the clipboard and puts the text (UTF-8) on it.
+    virtual PlatformError PutText(const std::string& text) = 0;
 };
 
 class FileService {

@@ -18,8 +18,10 @@
 #include "app/MainView.h"
 #include "app/MenuModel.h"
 #include "app/Services.h"
+#include "app/WheelZoom.h"
 #include "engine/Bitmap32.h"
 #include "engine/GridLayer.h"
+#include "engine/LastPaintedFrame.h"
 #include "engine/MarkerLayer.h"
 #include "engine/StretchFilter.h"
 #include "engine/ZoomGeometry.h"
@@ -36,7 +38,7 @@ class ProfileFile;
 
 inline constexpr const char* StartupValueName = "Orvelle";
 
-constexpr int kStatusPanelCount = 6;
+constexpr int kStatusPanelCount = 7;
 constexpr int kDesignedZoom = 10;
 constexpr int kDesignedRefreshMs = 20;
 
@@ -75,6 +77,13 @@ public:
     void GuideMouseMove(GuidePart part);
     void GuideMouseUp(GuidePart part);
     void GuideDblClick(GuidePart part);
+    // An arrow key while the window has the focus: the pointer moves one
+    // screen pixel that way (`dx`, `dy` each -1, 0 or 1), z pixels with Shift.
+    void NudgePointer(int dx, int dy, bool shift);
+    // A wheel turn of `delta` (120 a notch, positive away from the user). It
+    // zooms when the pointer is over the view, or anywhere with Ctrl held;
+    // false when it was not for the magnification.
+    bool FormMouseWheel(int delta, bool overView, bool ctrl);
 
     // Handlers named after their controls.
     void tbZoomChange();
@@ -82,6 +91,8 @@ public:
     void SetSmoothing();
     void DrawGrid();
     void RefresherTimer();
+    // Capture, readout and view for the pointer where it is now; every tick runs it.
+    void RefreshView();
     void SetLanguage();
     void menuAnyLangClick(Command item);
     void menuMoreClick();
@@ -91,6 +102,7 @@ public:
     void menuRulerClick();
     void menuAboutClick();
     void menuCopyClick();
+    void menuCopyColorClick();
     void menuSaveAsClick();
 
     // State, as the menu's check marks and the controls hold it.
@@ -168,6 +180,7 @@ private:
     void menuAutostartClick();
     // The grid after a change of its own, shown at once rather than at the next tick.
     void RedrawGrid();
+    GridState CurrentGridState() const;
 
     // Settings file.
     void ReadRulerPath();
@@ -195,6 +208,8 @@ private:
 
     // The guides' bounds, told to the view where they changed.
     void ShowGuides();
+    // The tooltip beside the guide being dragged, or none when no drag is under way.
+    void ShowGuideTip(Point pointer);
     // Reports a failed export in a message box; the program goes on.
     void ReportFailure(const PlatformError& error);
 
@@ -235,9 +250,12 @@ private:
     bool placingWindow_ = false;
 
     MeasuringGuides guides_;
+    bool guideTipShown_ = false;
+    WheelTurns wheelTurns_;
     TBitmap32 capture_;
     GridLayer grid_;      // drawn when something it shows changes, never per tick
-    MarkerLayer marker_;  // redrawn on every live tick
+    MarkerLayer marker_;  // moved on every live tick
+    LastPaintedFrame paintedFrame_;  // a tick that would paint the same pixels again does not
     Point captureOrigin_;  // screen position of the buffer's (0, 0) at the last capture
     std::int64_t lastRefreshMs_ = 0;
     bool shutDown_ = false;

@@ -44,6 +44,9 @@ void TfrmMain::Execute(Command command) {
         case Command::menuCopy:
             menuCopyClick();
             break;
+        case Command::menuCopyColor:
+            menuCopyColorClick();
+            break;
         case Command::menuSaveAs:
             menuSaveAsClick();
             break;

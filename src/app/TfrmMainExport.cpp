@@ -20,6 +20,14 @@ void TfrmMain::ReportFailure(const PlatformError& error) {
 
 void TfrmMain::menuCopyClick() { ReportFailure(services_.clipboard.PutBitmap(ExportPicture())); }
 
+// The colour as the status bar shows it: while the picture is frozen, that of
+// the pixel last read, which is the one the user sees marked.
+void TfrmMain::menuCopyColorClick() {
+    const std::string& color = StatusText(6);
+    if (color.empty()) return;  // no tick yet: nothing has been read
+    ReportFailure(services_.clipboard.PutText(color));
+}
+
 void TfrmMain::menuSaveAsClick() {
     // The picture is made only once the dialog has closed: the view goes on
     // refreshing behind it, and the file shows the last tick before the choice.

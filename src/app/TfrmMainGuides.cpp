@@ -1,7 +1,9 @@
 // The measuring guides: their mouse events go to the guides' model, and the
 // bounds it decides come back to the view.
+#include "app/GuideTipText.h"
 #include "app/MainLayout.h"
 #include "app/TfrmMain.h"
+#include "guides/GuideMeasure.h"
 
 namespace orvelle {
 
@@ -17,6 +19,19 @@ void TfrmMain::GuideMouseDown(GuidePart part) {
     // Without a pointer position there is nothing to measure the drag from.
     if (!services_.screen.CursorPos(pointer)) return;
     guides_.MouseDown(part, pointer);
+    ShowGuideTip(pointer);
+}
+
+void TfrmMain::ShowGuideTip(Point pointer) {
+    const std::optional<GuideMeasure> measure = MeasureDraggedGuide(guides_, zoom_);
+    if (!measure) {
+        if (guideTipShown_) view_.HideGuideTip();
+        guideTipShown_ = false;
+        return;
+    }
+    guideTipShown_ = true;
+    view_.ShowGuideTip(GuideTipText(*measure, [this](int number) { return Text(number); }, services_.numberFormat),
+                       pointer);
 }
 
 void TfrmMain::GuideMouseMove(GuidePart part) {
@@ -29,6 +44,7 @@ void TfrmMain::GuideMouseMove(GuidePart part) {
     else
         guides_.AnyGuideMouseMove(pointer);
     ShowGuides();
+    ShowGuideTip(pointer);
 }
 
 void TfrmMain::GuideMouseUp(GuidePart part) {
@@ -36,6 +52,7 @@ void TfrmMain::GuideMouseUp(GuidePart part) {
         guides_.AnyIconMouseUp();
     else
         guides_.AnyGuideMouseUp();
+    ShowGuideTip(Point{});
 }
 
 void TfrmMain::GuideDblClick(GuidePart part) {

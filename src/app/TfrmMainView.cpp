@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/ColorText.h"
 #include "app/CommandValues.h"
 #include "app/Dpi.h"
 #include "app/FrequencyText.h"
@@ -90,7 +91,11 @@ void TfrmMain::RefresherTimer() {
     const std::int64_t intervalMs = std::llabs(now - lastRefreshMs_);
     SetStatusText(5, FrequencyText(frozen ? 0 : intervalMs, services_.numberFormat));
     lastRefreshMs_ = now;
+    RefreshView();
+}
 
+void TfrmMain::RefreshView() {
+    const bool frozen = Checked(Command::menuFreeze);
     const Size captureSize{capture_.Width(), capture_.Height()};
     if (capture_.Empty()) return;
     Point pointer;
@@ -108,13 +113,26 @@ void TfrmMain::RefresherTimer() {
         SetStatusText(2, "B: " + std::to_string(c & 255));
         SetStatusText(3, "X: " + std::to_string(pointer.x));
         SetStatusText(4, "Y: " + std::to_string(pointer.y));
+        SetStatusText(6, HexColorText(c));
     }
     const Rect& viewBounds = ControlBounds(Control::imgZoom);
-    if (frozen || !Checked(Command::menuShowCursor))
-        marker_.Clear();
+    const Size viewSize{viewBounds.Width(), viewBounds.Height()};
+    const bool markerShown = !frozen && Checked(Command::menuShowCursor);
+    const Point markerTip = MarkerTip(placement.pointerPixel, zoom_);
+    if (markerShown)
+        marker_.Draw(markerTip, viewSize);
     else
-        marker_.Draw(MarkerTip(placement.pointerPixel, zoom_), Size{viewBounds.Width(), viewBounds.Height()});
-    view_.RepaintView();
+        marker_.Clear();
+
+    FrameInputs frame;
+    frame.view = viewSize;
+    frame.zoom = zoom_;
+    frame.filter = capture_.StretchFilter();
+    frame.frozen = frozen;
+    frame.grid = CurrentGridState();
+    frame.markerShown = markerShown;
+    frame.markerTip = markerShown ? markerTip : Point{};
+    if (paintedFrame_.NeedsPaint(frame, capture_)) view_.RepaintView();
 }
 
 void TfrmMain::PaintView(ImageRef target, const Rect& area) const {
@@ -126,7 +144,7 @@ void TfrmMain::RedrawGrid() {
     if (view_.IsVisible()) view_.RepaintView();
 }
 
-void TfrmMain::DrawGrid() {
+GridState TfrmMain::CurrentGridState() const {
     const Rect& viewBounds = ControlBounds(Control::imgZoom);
     GridState state;
     state.view = Size{viewBounds.Width(), viewBounds.Height()};
@@ -134,7 +152,9 @@ void TfrmMain::DrawGrid() {
     state.shown = ButtonDown(ToolButton::tbGrid);
     state.rastered = ButtonDown(ToolButton::tbRastered);
     state.color = kStandardColors[static_cast<std::size_t>(gridColorIndex_)].value;
-    grid_.DrawGrid(state);
+    return state;
 }
+
+void TfrmMain::DrawGrid() { grid_.DrawGrid(CurrentGridState()); }
 
 }  // namespace orvelle

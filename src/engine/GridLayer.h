@@ -23,6 +23,7 @@ struct GridState {
     bool shown = false;     // tbGrid pressed
     bool rastered = false;  // tbRastered pressed
     TColor color = 0;       // cbGrid's colour, 0x00BBGGRR
+    friend bool operator==(const GridState&, const GridState&) = default;
 };
 
 class GridLayer {

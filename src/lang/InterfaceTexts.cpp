@@ -77,6 +77,11 @@ constexpr std::array kEnglish = std::to_array<EnglishRow>({
           "    while smoothing improves the quality of small fonts\r\n"
           "    and pictures. Click on Vantrel logo to browse the\r\n"
           "    Web for the latest version."},
+    {300, "Copy Colour"},
+    {301, "Colour of the pixel under the mouse pointer (Ctrl+Shift+C copies it)"},
+    {302, "Distance"},
+    {303, "From left edge"},
+    {304, "From top edge"},
 });
 
 constexpr std::array kNumbers = [] {

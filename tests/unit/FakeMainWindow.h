@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/MainView.h"
@@ -38,7 +40,9 @@ public:
     std::map<Control, bool> controlVisible;
     std::map<Control, Rect> controlBounds;
     std::vector<int> statusPanels;
-    std::string statusTexts[6];
+    std::string statusTexts[7];
+    std::optional<std::string> guideTip;  // shown with this text
+    Point guideTipPointer;
     std::string zoomLabel;
     int zoomPosition = 0;
     int gridColorSelection = -1;
@@ -168,6 +172,11 @@ public:
         statusTexts[panel] = text;
         if (record) calls.push_back("SetStatusText " + std::to_string(panel) + " " + text);
     }
+    void ShowGuideTip(const std::string& text, Point pointer) override {
+        guideTip = text;
+        guideTipPointer = pointer;
+    }
+    void HideGuideTip() override { guideTip.reset(); }
     void FocusPanel() override {
         ++focusCount;
         if (record) calls.push_back("FocusPanel");
@@ -205,6 +214,7 @@ public:
     std::vector<Rect> captures;
     std::vector<bool> captureIncludedLayered;
     bool record = true;  // off: captures are not listed, and capturing allocates nothing
+    std::optional<std::pair<Point, Pixel>> changed;  // one screen pixel of another colour
 
     static Pixel PixelAt(int x, int y) {
         return 0xFF000000u | (static_cast<Pixel>(x & 255) << 16) | (static_cast<Pixel>(y & 255) << 8) |
@@ -216,6 +226,7 @@ public:
         p = cursor;
         return true;
     }
+    void SetCursorPos(Point p) override { cursor = p; }
     Rect VirtualScreen() override { return virtualScreen; }
     Size PrimaryScreenSize() override { return primary; }
     bool Capture(const Rect& source, bool includeLayered, TBitmap32& into) override {
@@ -225,7 +236,10 @@ public:
         }
         if (!captureWorks) return false;
         for (int y = 0; y < into.Height(); ++y)
-            for (int x = 0; x < into.Width(); ++x) into.At(x, y) = PixelAt(source.left + x, source.top + y);
+            for (int x = 0; x < into.Width(); ++x) {
+                const Point at{source.left + x, source.top + y};
+                into.At(x, y) = changed && at == changed->first ? changed->second : PixelAt(at.x, at.y);
+            }
         return true;
     }
     Monitor NearestMonitor(const Rect&) override { return monitor; }
@@ -323,10 +337,19 @@ public:
     std::optional<TBitmap32> bitmap;
     PlatformError failure;  // set: the clipboard cannot be opened
     int emptied = 0;
+    std::optional<std::string> text;
     PlatformError PutBitmap(const TBitmap32& picture) override {
         if (failure) return failure;
         ++emptied;
         bitmap = picture;
+        text.reset();
+        return std::nullopt;
+    }
+    PlatformError PutText(const std::string& t) override {
+        if (failure) return failure;
+        ++emptied;
+        bitmap.reset();
+        text = t;
         return std::nullopt;
     }
 };

@@ -257,5 +257,24 @@ TEST_F(TickFixture, TickAllocatesNothingAfterTheFirst) {
     }
 }
 
+// Over a still screen the tick compares the capture with the frame last
+// painted, and keeps that frame, in memory it already holds.
+TEST_F(TickFixture, StillTicksAndTheTickAfterAllocateNothing) {
+    Prepare(Command::menuLanczos, Command::menuSmooth);
+    Tick();
+    Tick();
+    const int repaints = view.repaints;
+    EXPECT_EQ(AllocationsDuring([&] {
+                  for (int i = 0; i < 3; ++i) {
+                      clock.Advance(20);
+                      form->RefresherTimer();
+                  }
+              }),
+              0);
+    EXPECT_EQ(view.repaints, repaints);  // nothing changed: nothing painted
+    EXPECT_EQ(AllocationsDuring([&] { Tick(); }), 0);
+    EXPECT_EQ(view.repaints, repaints + 1);  // the pointer moved: painted again
+}
+
 }  // namespace
 }  // namespace orvelle::testing
