@@ -59,4 +59,62 @@ void SetControlTool(HWND tips, HWND owner, HWND control, const std::wstring& tex
         SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void Tooltip::SetAreaTool(HWND window, UINT_PTR id, const RECT& area, const std::wstring& text) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = window;
+    tool.uId = id;
+    tool.rect = area;
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    TOOLINFOW known = tool;
+    known.lpszText = nullptr;
+    if (SendMessageW(hwnd_.get(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&known))) {
+        SendMessageW(hwnd_.get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(hwnd_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    } else {
+        SendMessageW(hwnd_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+bool TrackingTip::Create(HWND owner) {
+    owner_ = owner;
+    hwnd_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                GetModuleHandleW(nullptr), nullptr));
+    if (hwnd_ == nullptr) return false;
+    TOOLINFOW tool = Tool();
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(hwnd_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // Any width: the text's own line breaks decide its lines.
+    SendMessageW(hwnd_.get(), TTM_SETMAXTIPWIDTH, 0, 32767);
+    return true;
+}
+
+TOOLINFOW TrackingTip::Tool() {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = owner_;
+    tool.uId = 1;
+    return tool;
+}
+
+void TrackingTip::Show(const std::wstring& text, POINT at) {
+    if (hwnd_ == nullptr) return;
+    TOOLINFOW tool = Tool();
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(hwnd_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(hwnd_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
+    if (!active_) SendMessageW(hwnd_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    active_ = true;
+}
+
+void TrackingTip::Hide() {
+    if (hwnd_ == nullptr || !active_) return;
+    TOOLINFOW tool = Tool();
+    SendMessageW(hwnd_.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    active_ = false;
+}
+
 }  // namespace orvelle::win32

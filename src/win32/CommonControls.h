@@ -78,10 +78,30 @@ class Tooltip {
 public:
     bool Create(HWND owner);
     void SetTool(HWND control, const std::wstring& text) { SetControlTool(hwnd_.get(), owner_, control, text); }
+    // A hint for the part `area` (client pixels) of `window`, tool `id` of that window.
+    void SetAreaTool(HWND window, UINT_PTR id, const RECT& area, const std::wstring& text);
 
 private:
     OwnedWindow hwnd_;
     HWND owner_ = nullptr;
+};
+
+// A tooltip that the program places and shows itself, for as long as it
+// wants: beside something being dragged, for instance.
+class TrackingTip {
+public:
+    bool Create(HWND owner);
+    // Shows `text` (lines divided by "\r\n") with its top-left corner at the screen point `at`.
+    void Show(const std::wstring& text, POINT at);
+    void Hide();
+    HWND Handle() const { return hwnd_.get(); }
+
+private:
+    TOOLINFOW Tool();
+
+    OwnedWindow hwnd_;
+    HWND owner_ = nullptr;
+    bool active_ = false;
 };
 
 }  // namespace orvelle::win32

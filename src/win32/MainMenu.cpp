@@ -109,6 +109,7 @@ void MainMenu::Insert(const MenuItem& item, Command before) {
         BYTE flags = FVIRTKEY;
         if (item.shortcut.ctrl) flags |= FCONTROL;
         if (item.shortcut.alt) flags |= FALT;
+        if (item.shortcut.shift) flags |= FSHIFT;
         keys_.push_back(ACCEL{flags, static_cast<WORD>(item.shortcut.key), static_cast<WORD>(CommandId(item.id))});
         acceleratorsStale_ = true;
     }

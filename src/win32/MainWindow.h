@@ -39,6 +39,9 @@ public:
     // Shows the window for the first time, maximised when the logic asked so.
     void Show(int showCommand);
     HACCEL Accelerators() { return menu_.Accelerators(); }
+    // Before the message loop dispatches `message`: the arrow keys and the
+    // wheel that the logic takes for itself. True when it took the message.
+    bool PreTranslate(const MSG& message);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -73,6 +76,8 @@ public:
     void SetGridColorEnabled(bool enabled) override;
     void SetStatusPanels(std::span<const int> widths) override;
     void SetStatusText(int panel, const std::string& text) override;
+    void ShowGuideTip(const std::string& text, Point pointer) override;
+    void HideGuideTip() override;
     void FocusPanel() override;
     void RepaintView() override;
     void StartTimer(Timer timer, int intervalMs) override;
@@ -88,6 +93,10 @@ private:
     void OnGuideEvent(GuidePart part, GuideEvent event);
     // The lines' bars and the handles' framed pictures at the window's scale, in the system's colours.
     void MakeGuidePictures(int dpi);
+    bool OnArrowKey(const MSG& message);
+    bool OnMouseWheel(const MSG& message);
+    // The colour panel's hint follows the panel's place in the status bar.
+    void PlaceColorPanelHint();
 
     TfrmMain* logic_ = nullptr;
     bool showMaximized_ = false;  // asked for while still hidden
@@ -110,6 +119,9 @@ private:
     std::array<GuideWindow, kGuidePartCount> guides_;
     StatusBar statusBar_;
     Tooltip logoHint_;
+    Tooltip statusHint_;
+    std::wstring colorPanelHint_;
+    TrackingTip guideTip_;
 };
 
 }  // namespace orvelle::win32

@@ -73,6 +73,8 @@ bool MainWindow::Create() {
     CreateGuides();
     statusBar_.Create(hwnd_, kIdStatusBar);
     logoHint_.Create(hwnd_);
+    statusHint_.Create(hwnd_);
+    guideTip_.Create(hwnd_);
     return true;
 }
 

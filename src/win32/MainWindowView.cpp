@@ -132,6 +132,9 @@ void MainWindow::SetHint(HintTarget target, const std::string& text) {
         case HintTarget::labelZoom: return toolBar1_.SetControlHint(zoomLabel_.Handle(), hint);
         case HintTarget::cbGrid: return toolBar2_.SetControlHint(gridColor_.Handle(), hint);
         case HintTarget::imgLogo: return logoHint_.SetTool(logo_.Handle(), hint);
+        case HintTarget::sbColor:
+            colorPanelHint_ = hint;
+            return PlaceColorPanelHint();
         case HintTarget::Count: return;
     }
 }
@@ -183,7 +186,27 @@ void MainWindow::SetGridColorSelection(int colorIndex) { gridColor_.SetSelection
 
 void MainWindow::SetGridColorEnabled(bool enabled) { gridColor_.SetEnabled(enabled); }
 
-void MainWindow::SetStatusPanels(std::span<const int> widths) { statusBar_.SetParts(widths); }
+void MainWindow::SetStatusPanels(std::span<const int> widths) {
+    statusBar_.SetParts(widths);
+    PlaceColorPanelHint();
+}
+
+void MainWindow::PlaceColorPanelHint() {
+    constexpr int kColorPanel = 6;
+    RECT area{};
+    if (colorPanelHint_.empty() ||
+        !SendMessageW(statusBar_.Handle(), SB_GETRECT, kColorPanel, reinterpret_cast<LPARAM>(&area)))
+        return;
+    statusHint_.SetAreaTool(statusBar_.Handle(), kColorPanel, area, colorPanelHint_);
+}
+
+void MainWindow::ShowGuideTip(const std::string& text, Point pointer) {
+    // Below and right of the pointer, clear of the guide under it and of the pointer's own picture.
+    const int offset = MulDiv(20, scaleDpi_, USER_DEFAULT_SCREEN_DPI);
+    guideTip_.Show(Widen(text), POINT{pointer.x + offset, pointer.y + offset});
+}
+
+void MainWindow::HideGuideTip() { guideTip_.Hide(); }
 
 void MainWindow::SetStatusText(int panel, const std::string& text) { statusBar_.SetCenteredText(panel, Widen(text)); }
 

@@ -91,6 +91,38 @@ PlatformError Win32Clipboard::PutBitmap(const TBitmap32& picture) {
     return failure;
 }
 
+PlatformError Win32Clipboard::PutText(const std::string& text) {
+    const std::wstring wide = Widen(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory == nullptr) return SystemErrorText(GetLastError());
+    void* target = GlobalLock(memory);
+    if (target == nullptr) {
+        const DWORD error = GetLastError();
+        GlobalFree(memory);
+        return SystemErrorText(error);
+    }
+    std::memcpy(target, wide.c_str(), bytes);
+    GlobalUnlock(memory);
+
+    if (!OpenClipboardPatiently(owner_)) {
+        const DWORD error = GetLastError();
+        GlobalFree(memory);
+        return SystemErrorText(error);
+    }
+    PlatformError failure;
+    if (!EmptyClipboard()) {
+        failure = SystemErrorText(GetLastError());
+    } else if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+        failure = SystemErrorText(GetLastError());
+    } else {
+        memory = nullptr;  // the clipboard owns it now
+    }
+    CloseClipboard();
+    if (memory != nullptr) GlobalFree(memory);
+    return failure;
+}
+
 PlatformError Win32Files::WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     const std::wstring target = Widen(path);
     // The bytes go to a file beside the target, which then takes its place:

@@ -30,6 +30,8 @@ bool Win32Screen::CursorPos(Point& position) {
     return true;
 }
 
+void Win32Screen::SetCursorPos(Point position) { ::SetCursorPos(position.x, position.y); }
+
 Rect Win32Screen::VirtualScreen() {
     return Rect::FromSize(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
                           GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));

@@ -14,6 +14,7 @@ namespace orvelle::win32 {
 class Win32Screen : public ScreenService {
 public:
     bool CursorPos(Point& position) override;
+    void SetCursorPos(Point position) override;
     Rect VirtualScreen() override;
     Size PrimaryScreenSize() override;
     bool Capture(const Rect& source, bool includeLayered, TBitmap32& into) override;
@@ -51,6 +52,7 @@ class Win32Clipboard : public ClipboardService {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
     PlatformError PutBitmap(const TBitmap32& picture) override;
+    PlatformError PutText(const std::string& text) override;
 
 private:
     HWND owner_ = nullptr;

@@ -53,6 +53,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Shortcuts first, so that they work whichever control has the focus.
+        if (window.PreTranslate(message)) continue;
         if (TranslateAcceleratorW(window.Handle(), window.Accelerators(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

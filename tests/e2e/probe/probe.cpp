@@ -13,6 +13,7 @@
 //   probe textink <face> <points> <charset> <dpi> <text>  draw the text in that font and print, as JSON, the
 //                                   size of the box its ink fills and the ink in it, one string a row ('#' ink)
 //   probe clipboard <file>           write the clipboard's bitmap, as the system offers it in CF_DIB, to a .bmp file
+//   probe clipboardtext             print the clipboard's text (CF_UNICODETEXT) as UTF-8, exit 1 when there is none
 //   probe holdclipboard <ms> <file> keep the clipboard open for <ms> milliseconds, as a busy program does;
 //                                   <file> is created once it is held
 //   probe usage                      what the program holds now (memory, GDI and USER objects, CPU time), as JSON
@@ -416,6 +417,20 @@ int ClipboardToFile(const char* path) {
     return code;
 }
 
+int PrintClipboardText() {
+    if (!OpenClipboard(nullptr)) return 1;
+    int code = 1;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+            std::printf("%s", Utf8(text).c_str());
+            code = 0;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return code;
+}
+
 // Keeps the clipboard open, as a program busy with it does, for `ms` milliseconds;
 // `ready` is created once it is held.
 int HoldClipboard(const char* ms, const char* ready) {
@@ -440,6 +455,7 @@ int main(int argc, char** argv) {
         return TextInk(argv[2], static_cast<int>(points), static_cast<int>(charset), static_cast<int>(dpi), argv[6]);
     }
     if (verb == "clipboard") return argc == 3 ? ClipboardToFile(argv[2]) : Usage();
+    if (verb == "clipboardtext") return argc == 2 ? PrintClipboardText() : Usage();
     if (verb == "holdclipboard") return argc == 4 ? HoldClipboard(argv[2], argv[3]) : Usage();
     std::vector<long long> numbers;
     for (int i = 2; i < argc; ++i) {
