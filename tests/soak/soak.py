@@ -6,6 +6,8 @@
                                  first minute, the frequency within 10 % of 50 Hz
     soak.py --short [--seconds S]  the processor's cost: each filter S seconds (10 unless told) with the pointer
                                  still, then S seconds with it moving
+    soak.py --short --compare OTHER_BUILD  the same for another build first (an older one, say), then for this
+                                 one, and the two side by side with the ratio of each figure
 
 Processor time is read from Linux for the program's own process (all its threads), and beside it for the X
 server and the Wine server, which do work on the program's behalf. It is given in percent of one core.
@@ -232,9 +234,11 @@ def verdict(readings):
 # -- the short form: the processor's cost per filter ---------------------------------------------------------------
 
 def cost(session, seconds):
+    """{filter: {"still": percentages, "moving": percentages}}, printed as they come."""
     meters = Meters(session)
     print(f"{'filter':<9} {'still: program %':>17} {'X %':>6} {'moving: program %':>18} {'X %':>6}", flush=True)
     totals = {"still": [], "moving": []}
+    rows = {}
     for index, (name, _) in enumerate(FILTERS):
         choose_filter(session, index)
         row = {}
@@ -247,11 +251,40 @@ def cost(session, seconds):
             totals[phase].append(row[phase]["program"])
             if walk:
                 walk.stop()
+        rows[name] = row
         print(f"{name:<9} {row['still']['program']:>17.1f} {row['still']['X server']:>6.1f} "
               f"{row['moving']['program']:>18.1f} {row['moving']['X server']:>6.1f}", flush=True)
     print(f"{'mean':<9} {sum(totals['still']) / len(FILTERS):>17.1f} {'':>6} "
           f"{sum(totals['moving']) / len(FILTERS):>18.1f}")
-    return session.program_running()
+    return rows if session.program_running() else None
+
+
+def measure_cost(name, build, probe, seconds):
+    harness.config.update(exe=str(build / "src/win32/Orvelle.exe"), probe=str(probe))
+    print(f"-- {name}: {build / 'src/win32/Orvelle.exe'}", flush=True)
+    with Session(f"soak-{name}", settings=SETTINGS, screen=SCREEN) as session:
+        start(session)
+        return cost(session, seconds)
+
+
+def compare(before, after):
+    """The two builds side by side: the program's % of one core, and how many times less the second one takes."""
+    print(f"\n{'filter':<9} {'still: before':>14} {'after':>7} {'ratio':>7}   {'moving: before':>15} {'after':>7} "
+          f"{'ratio':>7}")
+    sums = {key: 0.0 for key in ("still0", "still1", "moving0", "moving1")}
+    for name, _ in FILTERS:
+        figures = []
+        for phase in ("still", "moving"):
+            old, new = before[name][phase]["program"], after[name][phase]["program"]
+            sums[phase + "0"] += old
+            sums[phase + "1"] += new
+            figures.append((old, new, old / new if new > 0 else float("inf")))
+        (s0, s1, sr), (m0, m1, mr) = figures
+        print(f"{name:<9} {s0:>14.1f} {s1:>7.1f} {sr:>6.1f}x   {m0:>15.1f} {m1:>7.1f} {mr:>6.2f}x")
+    n = len(FILTERS)
+    print(f"{'mean':<9} {sums['still0'] / n:>14.1f} {sums['still1'] / n:>7.1f} "
+          f"{sums['still0'] / max(sums['still1'], 1e-9):>6.1f}x   {sums['moving0'] / n:>15.1f} "
+          f"{sums['moving1'] / n:>7.1f} {sums['moving0'] / max(sums['moving1'], 1e-9):>6.2f}x")
 
 
 def main():
@@ -260,15 +293,28 @@ def main():
     parser.add_argument("--short", action="store_true")
     parser.add_argument("--seconds", type=int, default=10)
     parser.add_argument("--build", default=str(harness.REPO / "build" / "win64"))
+    parser.add_argument("--compare", metavar="OTHER_BUILD", help="with --short: measure that build first")
     arguments = parser.parse_args()
     build = Path(arguments.build)
+    probe = build / "tests/e2e/probe/probe.exe"
+    if arguments.compare:
+        print(f"{1000 / NOMINAL_HZ:.0f} ms refresh, window {WINDOW[2]} x {WINDOW[3]}, screen {SCREEN[0]} x "
+              f"{SCREEN[1]}, grid and marker on, zoom 4")
+        try:
+            before = measure_cost("before", Path(arguments.compare), probe, arguments.seconds)
+            after = measure_cost("after", build, probe, arguments.seconds) if before else None
+        finally:
+            shutil.rmtree(harness.run_dir(), ignore_errors=True)
+        if before and after:
+            compare(before, after)
+        return 0 if before and after else 1
     harness.config.update(exe=str(build / "src/win32/Orvelle.exe"), probe=str(build / "tests/e2e/probe/probe.exe"))
     print(f"{1000 / NOMINAL_HZ:.0f} ms refresh, window {WINDOW[2]} x {WINDOW[3]}, screen {SCREEN[0]} x {SCREEN[1]}, "
           "grid and marker on, zoom 4")
     try:
         with Session("soak", settings=SETTINGS, screen=SCREEN) as session:
             start(session)
-            passed = cost(session, arguments.seconds) if arguments.short else soak(session, arguments.minutes)
+            passed = cost(session, arguments.seconds) is not None if arguments.short else soak(session, arguments.minutes)
     finally:
         shutil.rmtree(harness.run_dir(), ignore_errors=True)
     return 0 if passed else 1
