@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the unit tests of the portable core,
 # the same under the sanitizers, a bounded run of every fuzz target, then the
-# end-to-end tests that drive the real Orvelle.exe under Wine.
+# release archives, and the end-to-end tests that drive the real Orvelle.exe
+# (and the one unpacked from the 64-bit archive) under Wine.
 # Exits non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,6 +20,9 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 echo "== Fuzzing every reader of outside data"
 "$root/scripts/fuzz.sh" "${ORVELLE_FUZZ_SECONDS:-30}"
+
+echo "== Release archives"
+"$root/scripts/package.sh"
 
 echo "== End-to-end tests under Wine"
 python3 "$root/tests/e2e/run_e2e.py" --build "$root/build/win64"
