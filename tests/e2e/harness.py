@@ -360,6 +360,7 @@ class Session:
         self.last_shot = None
         self.last_window = None
         self.picture_path = None
+        self.last_probe_stderr = ""
 
     # -- life cycle ----------------------------------------------------------------------------------------------
 
@@ -535,6 +536,7 @@ class Session:
             out.seek(0)
             err.seek(0)
             stdout, stderr = out.read().decode(errors="replace"), err.read().decode(errors="replace")
+        self.last_probe_stderr = stderr
         if check and code != 0:
             raise AssertionError(f"probe {' '.join(map(str, args))} failed ({code}): {stdout.strip()} "
                                  f"{stderr.strip()[-500:]}")
@@ -546,7 +548,7 @@ class Session:
         if code == 1 and not must_exist:
             return None
         if code != 0:
-            raise AssertionError(f"probe info failed ({code}): {output}")
+            raise AssertionError(f"probe info failed ({code}): {output} {self.last_probe_stderr.strip()[-500:]}")
         self.last_window = Window(json.loads(output), self.dpi)
         return self.last_window
 
