@@ -39,6 +39,8 @@ class ProfileFile;
 inline constexpr const char* StartupValueName = "Orvelle";
 
 constexpr int kStatusPanelCount = 7;
+// The panel of the pointer pixel's colour as "#RRGGBB", right of the frequency.
+constexpr int kColorStatusPanel = 6;
 constexpr int kDesignedZoom = 10;
 constexpr int kDesignedRefreshMs = 20;
 

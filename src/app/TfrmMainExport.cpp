@@ -23,7 +23,7 @@ void TfrmMain::menuCopyClick() { ReportFailure(services_.clipboard.PutBitmap(Exp
 // The colour as the status bar shows it: while the picture is frozen, that of
 // the pixel last read, which is the one the user sees marked.
 void TfrmMain::menuCopyColorClick() {
-    const std::string& color = StatusText(6);
+    const std::string& color = StatusText(kColorStatusPanel);
     if (color.empty()) return;  // no tick yet: nothing has been read
     ReportFailure(services_.clipboard.PutText(color));
 }

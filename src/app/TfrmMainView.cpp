@@ -113,7 +113,7 @@ void TfrmMain::RefreshView() {
         SetStatusText(2, "B: " + std::to_string(c & 255));
         SetStatusText(3, "X: " + std::to_string(pointer.x));
         SetStatusText(4, "Y: " + std::to_string(pointer.y));
-        SetStatusText(6, HexColorText(c));
+        SetStatusText(kColorStatusPanel, HexColorText(c));
     }
     const Rect& viewBounds = ControlBounds(Control::imgZoom);
     const Size viewSize{viewBounds.Width(), viewBounds.Height()};

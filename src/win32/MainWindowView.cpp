@@ -2,6 +2,7 @@
 #include "ControlIds.h"
 #include "MainWindow.h"
 #include "Text.h"
+#include "app/TfrmMain.h"
 
 namespace orvelle::win32 {
 
@@ -192,12 +193,11 @@ void MainWindow::SetStatusPanels(std::span<const int> widths) {
 }
 
 void MainWindow::PlaceColorPanelHint() {
-    constexpr int kColorPanel = 6;
     RECT area{};
     if (colorPanelHint_.empty() ||
-        !SendMessageW(statusBar_.Handle(), SB_GETRECT, kColorPanel, reinterpret_cast<LPARAM>(&area)))
+        !SendMessageW(statusBar_.Handle(), SB_GETRECT, kColorStatusPanel, reinterpret_cast<LPARAM>(&area)))
         return;
-    statusHint_.SetAreaTool(statusBar_.Handle(), kColorPanel, area, colorPanelHint_);
+    statusHint_.SetAreaTool(statusBar_.Handle(), kColorStatusPanel, area, colorPanelHint_);
 }
 
 void MainWindow::ShowGuideTip(const std::string& text, Point pointer) {

@@ -39,7 +39,9 @@ TEST(MenuTree, ShortcutsRunTheirCommands) {
     EXPECT_EQ(CommandForKey('C', true, false, true), Command::menuCopyColor);
     EXPECT_EQ(CommandForKey('C', true, false, false), Command::menuCopy);
     for (const MenuEntry& entry : MainMenuEntries())
-        if (entry.id == Command::menuCopyColor) EXPECT_EQ(ShortcutText(entry.shortcut), "Ctrl+Shift+C");
+        if (entry.id == Command::menuCopyColor) {
+            EXPECT_EQ(ShortcutText(entry.shortcut), "Ctrl+Shift+C");
+        }
     EXPECT_EQ(CommandForKey('G', false, false), Command::None);  // a plain letter is no shortcut
     EXPECT_EQ(CommandForKey(kKeySpace, true, false), Command::None);
 }
