@@ -212,6 +212,7 @@ private:
     void ShowGuides();
     // The tooltip beside the guide being dragged, or none when no drag is under way.
     void ShowGuideTip(Point pointer);
+    void HideGuideTip();
     // Reports a failed export in a message box; the program goes on.
     void ReportFailure(const PlatformError& error);
 

@@ -24,11 +24,7 @@ void TfrmMain::GuideMouseDown(GuidePart part) {
 
 void TfrmMain::ShowGuideTip(Point pointer) {
     const std::optional<GuideMeasure> measure = MeasureDraggedGuide(guides_, zoom_);
-    if (!measure) {
-        if (guideTipShown_) view_.HideGuideTip();
-        guideTipShown_ = false;
-        return;
-    }
+    if (!measure) return HideGuideTip();
     guideTipShown_ = true;
     view_.ShowGuideTip(GuideTipText(*measure, [this](int number) { return Text(number); }, services_.numberFormat),
                        pointer);
@@ -52,7 +48,12 @@ void TfrmMain::GuideMouseUp(GuidePart part) {
         guides_.AnyIconMouseUp();
     else
         guides_.AnyGuideMouseUp();
-    ShowGuideTip(Point{});
+    HideGuideTip();
+}
+
+void TfrmMain::HideGuideTip() {
+    if (guideTipShown_) view_.HideGuideTip();
+    guideTipShown_ = false;
 }
 
 void TfrmMain::GuideDblClick(GuidePart part) {
