@@ -4,6 +4,8 @@
 //   probe info                      the main window and every child control, as JSON
 //   probe windows                   every visible top-level window, as JSON
 //   probe children <hwnd>           every child control of any window (a message box, say), as JSON
+//   probe settext <hwnd> <hex>      set the text of any window to the UTF-8 bytes <hex> spells (hex, so that the
+//                                   text passes the command line untouched by the code page)
 //   probe command <id>              post WM_COMMAND <id> to the main window
 //   probe setbounds <x> <y> <w> <h> move and size the main window, then print its rectangle
 //   probe send <msg> <wparam> <lparam>  send a message to the main window, print the result
@@ -211,7 +213,8 @@ std::string ControlJson(HWND hwnd) {
     HWND parent = GetParent(hwnd);
     if (parent && !(StyleOf(parent, GWL_STYLE) & WS_CHILD)) parent = nullptr;
     std::wstring className = ClassOf(hwnd);
-    std::string json = "{\"id\": " + std::to_string(GetDlgCtrlID(hwnd)) +
+    std::string json = "{\"hwnd\": " + std::to_string(reinterpret_cast<uintptr_t>(hwnd)) +
+                       ", \"id\": " + std::to_string(GetDlgCtrlID(hwnd)) +
                        ", \"parent\": " + std::to_string(parent ? GetDlgCtrlID(parent) : 0) +
                        ", \"class\": " + Quote(className) + ", \"rect\": " + Rect(rect) +
                        ", \"visible\": " + Bool(IsWindowVisible(hwnd) != 0) +
@@ -386,7 +389,7 @@ int Usage() {
     std::fprintf(stderr, "usage: probe info | windows | children <hwnd> | command <id> | "
                          "setbounds <x> <y> <w> <h> | send <msg> <wparam> <lparam> | close | "
                          "dpichanged <dpi> <x> <y> <w> <h> | textink <face> <points> <charset> <dpi> <text> | "
-                         "clipboard <file> | holdclipboard <ms> <ready-file> | usage\n");
+                         "clipboard <file> | holdclipboard <ms> <ready-file> | settext <hwnd> <hex> | usage\n");
     return 2;
 }
 
@@ -443,6 +446,27 @@ int HoldClipboard(const char* ms, const char* ready) {
     return 0;
 }
 
+// Keys that are not on the keyboard's layout are typed by remapping a spare key for each one, and Wine
+// reads the remapped key late often enough to drop letters, so such a text is set, not typed.
+int SetText(long long handle, const char* hex) {
+    HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
+    if (!IsWindow(window)) return 1;
+    std::string utf8;
+    const size_t length = std::strlen(hex);
+    if (length % 2 != 0) return Usage();
+    for (size_t i = 0; i < length; i += 2) {
+        const char pair[3] = {hex[i], hex[i + 1], '\0'};
+        char* end = nullptr;
+        const long byte = std::strtol(pair, &end, 16);
+        if (*end != '\0') return Usage();
+        utf8 += static_cast<char>(byte);
+    }
+    const std::wstring text = Wide(utf8.c_str());
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                               kTimeoutMs, &result) && result ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -457,6 +481,10 @@ int main(int argc, char** argv) {
     if (verb == "clipboard") return argc == 3 ? ClipboardToFile(argv[2]) : Usage();
     if (verb == "clipboardtext") return argc == 2 ? PrintClipboardText() : Usage();
     if (verb == "holdclipboard") return argc == 4 ? HoldClipboard(argv[2], argv[3]) : Usage();
+    if (verb == "settext") {
+        long long handle = 0;
+        return argc == 4 && ParseInt(argv[2], handle) ? SetText(handle, argv[3]) : Usage();
+    }
     std::vector<long long> numbers;
     for (int i = 2; i < argc; ++i) {
         long long value = 0;
