@@ -210,21 +210,22 @@ def save_as(session, path):
     if windows_path.isascii():
         session.x("xdotool", "type", "--delay", "30", windows_path)
     else:
-        _, output = session.probe("children", dialog["hwnd"])
-        box = next(c for c in json.loads(output)
-                   if c["class"] == "Edit" and c["id"] == FILE_NAME_BOX and c["parent"] == FILE_NAME_BOX)
-        session.probe("settext", box["hwnd"], windows_path.encode().hex())
+        session.probe("settext", file_name_edit(session, dialog)["hwnd"], windows_path.encode().hex())
+
     def shown():
-        text = file_name_shown(session, dialog)
+        text = file_name_edit(session, dialog)["text"]
         assert text == windows_path, f"it shows {text!r}"
         return True
     wait_until(shown, 10, f"the save dialog to show {windows_path!r}")
     session.x("xdotool", "key", "Return")
 
 
-def file_name_shown(session, dialog):
+def file_name_edit(session, dialog):
     _, output = session.probe("children", dialog["hwnd"])
-    return next((c["text"] for c in json.loads(output) if c["class"] == "Edit" and c["id"] == FILE_NAME_BOX), None)
+    edits = [c for c in json.loads(output)
+             if c["class"] == "Edit" and c["id"] == FILE_NAME_BOX and c["parent"] == FILE_NAME_BOX]
+    assert len(edits) == 1, f"the save dialog's file name edits: {edits}"
+    return edits[0]
 
 
 class SaveTest(unittest.TestCase):
