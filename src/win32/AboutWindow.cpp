@@ -17,8 +17,10 @@ namespace {
 namespace d = about_design;
 
 constexpr wchar_t kClassName[] = L"OrvelleAbout";
-constexpr int kOkId = 1;
-constexpr int kHelpId = 2;
+// Not IDOK and IDCANCEL: the dialog manager turns Enter and Esc into those
+// identifiers, and neither button may answer Esc.
+constexpr int kOkId = 101;
+constexpr int kHelpId = 102;
 
 HFONT CreatePixelFont(int designedHeight, int weight, int dpi) {
     return CreateFontW(-ScaleToDpi(designedHeight, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET,
@@ -100,10 +102,14 @@ public:
             case WM_ACTIVATE:
                 if (LOWORD(wParam) != WA_INACTIVE) logic_.FormActivate();
                 return DefaultProc(message, wParam, lParam);
+            case DM_GETDEFID:
+                // Enter presses the button that has the focus; no button is
+                // the default one while the focus is elsewhere.
+                return FocusedButtonId() != 0 ? MAKELRESULT(FocusedButtonId(), DC_HASDEFID) : 0;
             case WM_COMMAND:
                 if (LOWORD(wParam) == kOkId) logic_.btnOKClick();
                 if (LOWORD(wParam) == kHelpId) logic_.btnHelpClick();
-                // Esc does nothing: neither button is the cancel button.
+                // Esc comes as IDCANCEL, which no button has: it does nothing.
                 return 0;
             case WM_CLOSE:
                 Close();
@@ -124,6 +130,14 @@ public:
     }
 
 private:
+    int FocusedButtonId() const {
+        const HWND focus = GetFocus();
+        if (focus == nullptr) return 0;
+        if (focus == controls_[static_cast<std::size_t>(AboutControl::btnOK)]) return kOkId;
+        if (focus == controls_[static_cast<std::size_t>(AboutControl::btnHelp)]) return kHelpId;
+        return 0;
+    }
+
     void Paint(HDC dc) const {
         const Rect panel = ScaleToDpi(d::kPanel, dpi_);
         RECT edge{panel.left, panel.top, panel.right, panel.bottom};
