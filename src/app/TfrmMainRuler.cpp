@@ -11,8 +11,14 @@ constexpr const char* kRulerKey = "Software\\Vantrel\\Tessaly";
 }  // namespace
 
 // Read once; a missing key or a value that is no text leaves the path empty
-// and the rest of start-up goes on.
-void TfrmMain::ReadRulerPath() { rulerPath_ = services_.registry.ReadMachineString(kRulerKey, "Path").value_or(""); }
+// and the rest of start-up goes on. An installer of the other bitness
+// records the ruler in the other registry view, so that view answers when
+// the program's own has no path.
+void TfrmMain::ReadRulerPath() {
+    std::optional<std::string> path = services_.registry.ReadMachineString(kRulerKey, "Path", RegistryView::Own);
+    if (!path) path = services_.registry.ReadMachineString(kRulerKey, "Path", RegistryView::Other);
+    rulerPath_ = path.value_or("");
+}
 
 void TfrmMain::menuRulerClick() {
     using Launch = ShellService::LaunchResult;

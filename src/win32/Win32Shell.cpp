@@ -6,6 +6,7 @@
 
 #include "AboutWindow.h"
 #include "AnswerDialog.h"
+#include "Owned.h"
 #include "Text.h"
 
 namespace orvelle::win32 {
@@ -89,18 +90,25 @@ Win32Shell::LaunchResult Win32Shell::RunProgram(const std::string& file, const s
     }
 }
 
-std::optional<std::string> Win32Registry::ReadMachineString(const std::string& key, const std::string& name) {
-    const std::wstring wideKey = Widen(key);
+std::optional<std::string> Win32Registry::ReadMachineString(const std::string& key, const std::string& name,
+                                                            RegistryView view) {
+    // The other view is the 32-bit one for a 64-bit program and the 64-bit
+    // one for a 32-bit program; 32-bit Windows has one view and ignores both flags.
+    constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Widen(key).c_str(), 0,
+                      KEY_QUERY_VALUE | (view == RegistryView::Other ? kOtherView : 0), &opened) != ERROR_SUCCESS)
+        return std::nullopt;
+    const OwnedKey openedKey(opened);
     const std::wstring wideName = Widen(name);
     // Text only, expandable text as stored; anything else is no path.
     constexpr DWORD kFlags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
     DWORD bytes = 0;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, wideKey.c_str(), wideName.c_str(), kFlags, nullptr, nullptr, &bytes) !=
-        ERROR_SUCCESS)
+    if (RegGetValueW(openedKey.get(), nullptr, wideName.c_str(), kFlags, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
         return std::nullopt;
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, wideKey.c_str(), wideName.c_str(), kFlags, nullptr, value.data(), &bytes) !=
+    if (RegGetValueW(openedKey.get(), nullptr, wideName.c_str(), kFlags, nullptr, value.data(), &bytes) !=
         ERROR_SUCCESS)
         return std::nullopt;
     value.resize(wcsnlen(value.c_str(), value.size()));

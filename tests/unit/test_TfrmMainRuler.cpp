@@ -75,5 +75,28 @@ TEST_F(Ruler, WithoutTheProgramTheUserIsAskedAboutTheDownload) {
     }
 }
 
+TEST_F(Ruler, TheProgramsOwnRegistryViewComesFirstAndTheOtherAnswersWhenItHasNoPath) {
+    const struct {
+        const char* own;    // nullptr: no value in that view
+        const char* other;
+        const char* found;
+    } cases[] = {
+        {"C:\\Own\\ruler.exe", "C:\\Other\\ruler.exe", "C:\\Own\\ruler.exe"},
+        {nullptr, "C:\\Other\\ruler.exe", "C:\\Other\\ruler.exe"},
+        {"C:\\Own\\ruler.exe", nullptr, "C:\\Own\\ruler.exe"},
+        {nullptr, nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << (c.own ? c.own : "none") << " / " << (c.other ? c.other : "none"));
+        Recreate();
+        view = FakeMainView();
+        registry = FakeRegistry();
+        if (c.own != nullptr) registry.machineStrings["Software\\Vantrel\\Tessaly\\Path"] = c.own;
+        if (c.other != nullptr) registry.otherViewStrings["Software\\Vantrel\\Tessaly\\Path"] = c.other;
+        Start();
+        EXPECT_EQ(form->RulerPath(), c.found);
+    }
+}
+
 }  // namespace
 }  // namespace orvelle::testing
