@@ -38,6 +38,9 @@ public:
     virtual void SetMaximized() = 0;
     virtual bool IsVisible() const = 0;
     virtual void SetTopmost(bool topmost) = 0;
+    // Whether copies of the screen leave the window out; a system that
+    // refuses keeps the window as it was, and nothing else changes.
+    virtual void SetExcludedFromCapture(bool excluded) = 0;
     virtual void Close() = 0;
 
     // The menu. An item goes before `before` in its submenu, or at its end for Command::None.

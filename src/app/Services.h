@@ -40,6 +40,8 @@ public:
         Rect workArea;  // without the taskbar
     };
     virtual Monitor NearestMonitor(const Rect& window) = 0;
+    // True while the desktop is shown through a remote session.
+    virtual bool InRemoteSession() = 0;
 };
 
 struct LocalTime {
@@ -139,13 +141,19 @@ public:
     virtual LaunchResult RunProgram(const std::string& file, const std::string& directory) = 0;
 };
 
+// Which of the machine-wide registry's two views on 64-bit Windows a read
+// looks in: the one of the program's own bitness, or the other one, where
+// installers of the other bitness record their programs.
+enum class RegistryView { Own, Other };
+
 // The machine-wide part of the registry, read only.
 class RegistryService {
 public:
     virtual ~RegistryService() = default;
-    // A text value (expandable ones as stored) under HKEY_LOCAL_MACHINE;
-    // nothing when the key or the value is missing, or the value is no text.
-    virtual std::optional<std::string> ReadMachineString(const std::string& key, const std::string& name) = 0;
+    // A text value (expandable ones as stored) under HKEY_LOCAL_MACHINE in
+    // `view`; nothing when the key or the value is missing, or the value is no text.
+    virtual std::optional<std::string> ReadMachineString(const std::string& key, const std::string& name,
+                                                         RegistryView view) = 0;
 };
 
 // Starts the worker that fetches the version file from `url` and puts the
@@ -172,6 +180,7 @@ struct Services {
     VersionCheckService& versionCheck;
     NumberFormat numberFormat;
     std::string programPath;  // full path of the program file
+    std::uint32_t windowsBuild = 0;  // the system's true build number; 0 when unknown
 };
 
 }  // namespace orvelle

@@ -22,6 +22,7 @@ void TfrmMain::FormCreate() {
         BuildColorMenu();
         ReadRulerPath();
         ReadSettings();
+        ShowCaptureExclusion();
         if (Checked(Command::menuStartupCheck)) {
             onlineCheckResult_->Set(kStartupCheckMarker);
             menuCheckNowClick();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/CaptionTable.h"
+#include "app/CapturePolicy.h"
 #include "app/Commands.h"
 #include "app/MainView.h"
 #include "app/MenuModel.h"
@@ -179,6 +180,9 @@ private:
     void menuColorItemClick(int colorIndex);
     void SelectGridColor(int colorIndex);
     void menuOnTopClick();
+    // Tells the window whether copies of the screen leave it out, where the
+    // system can say so safely and the answer has changed.
+    void ShowCaptureExclusion();
     void menuAutostartClick();
     // The grid after a change of its own, shown at once rather than at the next tick.
     void RedrawGrid();
@@ -262,6 +266,7 @@ private:
     Point captureOrigin_;  // screen position of the buffer's (0, 0) at the last capture
     std::int64_t lastRefreshMs_ = 0;
     bool shutDown_ = false;
+    DisplayAffinity shownAffinity_ = DisplayAffinity::Unchanged;
 };
 
 }  // namespace orvelle

@@ -97,8 +97,11 @@ void TfrmMain::Execute(Command command) {
         case Command::menuAbout:
             menuAboutClick();
             break;
-        case Command::menuFreeze:
         case Command::menuOwn:
+            SetChecked(command, !Checked(command));
+            ShowCaptureExclusion();
+            break;
+        case Command::menuFreeze:
         case Command::menuSnap:
         case Command::menuSave:
         case Command::menuStartupCheck:
@@ -108,6 +111,14 @@ void TfrmMain::Execute(Command command) {
             // Commands whose features are not part of this window yet do nothing.
             break;
     }
+}
+
+void TfrmMain::ShowCaptureExclusion() {
+    const DisplayAffinity wanted =
+        ChooseCapturePolicy(Checked(Command::menuOwn), services_.windowsBuild, false).affinity;
+    if (wanted == DisplayAffinity::Unchanged || wanted == shownAffinity_) return;
+    shownAffinity_ = wanted;
+    view_.SetExcludedFromCapture(wanted == DisplayAffinity::ExcludeFromCapture);
 }
 
 void TfrmMain::ToolButtonClick(ToolButton button, bool down) {

@@ -104,7 +104,9 @@ void TfrmMain::RefreshView() {
 
     if (!frozen) {
         // A failed copy leaves the previous picture in place.
-        if (services_.screen.Capture(placement.source, Checked(Command::menuOwn), capture_))
+        const CapturePolicy policy = ChooseCapturePolicy(Checked(Command::menuOwn), services_.windowsBuild,
+                                                         services_.screen.InRemoteSession());
+        if (services_.screen.Capture(placement.source, policy.captureLayered, capture_))
             captureOrigin_ = Point{placement.source.left, placement.source.top};
         const Point readout = ReadoutPixel(placement, captureSize);
         const Pixel c = capture_.At(readout.x, readout.y);

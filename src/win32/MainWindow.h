@@ -59,6 +59,7 @@ public:
     void SetMaximized() override;
     bool IsVisible() const override;
     void SetTopmost(bool topmost) override;
+    void SetExcludedFromCapture(bool excluded) override;
     void Close() override;
     void InsertMenuItem(const MenuItem& item, Command before) override;
     void SetMenuCaption(Command item, const std::string& caption) override;

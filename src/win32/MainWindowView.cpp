@@ -98,6 +98,13 @@ void MainWindow::SetTopmost(bool topmost) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void MainWindow::SetExcludedFromCapture(bool excluded) {
+    // Not in the headers of every toolchain yet: Windows 10 version 2004.
+    constexpr DWORD kExcludeFromCapture = 0x00000011;
+    // A system that refuses (Wine does) keeps the window as it was.
+    SetWindowDisplayAffinity(hwnd_, excluded ? kExcludeFromCapture : WDA_NONE);
+}
+
 // Posted, so that the handler asking for it finishes before the window goes.
 void MainWindow::Close() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 

@@ -48,6 +48,7 @@ public:
     int gridColorSelection = -1;
     bool gridColorEnabled = false;
     bool topmost = false;
+    std::optional<bool> excludedFromCapture;  // never told: as the system made the window
     bool closed = false;
     std::map<Timer, int> timers;  // the running ones, with their intervals
     int repaints = 0;
@@ -99,6 +100,10 @@ public:
     void SetTopmost(bool on) override {
         topmost = on;
         if (record) calls.push_back("SetTopmost " + std::to_string(on));
+    }
+    void SetExcludedFromCapture(bool excluded) override {
+        excludedFromCapture = excluded;
+        if (record) calls.push_back("SetExcludedFromCapture " + std::to_string(excluded));
     }
     void Close() override {
         closed = true;
@@ -243,6 +248,8 @@ public:
         return true;
     }
     Monitor NearestMonitor(const Rect&) override { return monitor; }
+    bool remoteSession = false;
+    bool InRemoteSession() override { return remoteSession; }
 };
 
 class FakeClock : public ClockService {
@@ -440,10 +447,13 @@ public:
 
 class FakeRegistry : public RegistryService {
 public:
-    std::map<std::string, std::string> machineStrings;  // "key\\name" -> value
-    std::optional<std::string> ReadMachineString(const std::string& key, const std::string& name) override {
-        const auto found = machineStrings.find(key + "\\" + name);
-        if (found == machineStrings.end()) return std::nullopt;
+    std::map<std::string, std::string> machineStrings;  // "key\\name" -> value, in the program's own view
+    std::map<std::string, std::string> otherViewStrings;  // the same, in the other view
+    std::optional<std::string> ReadMachineString(const std::string& key, const std::string& name,
+                                                 RegistryView view) override {
+        const auto& strings = view == RegistryView::Own ? machineStrings : otherViewStrings;
+        const auto found = strings.find(key + "\\" + name);
+        if (found == strings.end()) return std::nullopt;
         return found->second;
     }
 };

@@ -29,6 +29,7 @@ protected:
     FakeRegistry registry;
     FakeVersionCheck versionCheck;
     std::unique_ptr<TfrmMain> form;
+    std::uint32_t windowsBuild = 0;  // the system's build, as the program reads it at start
     bool started = false;
 
     void SetUp() override { Recreate(); }
@@ -40,7 +41,7 @@ protected:
     void Recreate() {
         form = std::make_unique<TfrmMain>(view, Services{screen, clock, startupList, dialogs, settings, clipboard, files,
                                                          fileSystem, shell, registry, versionCheck, NumberFormat{},
-                                                         "C:\\Program Files\\Orvelle\\Orvelle.exe"});
+                                                         "C:\\Program Files\\Orvelle\\Orvelle.exe", windowsBuild});
     }
 
     // Start-up as the front-end runs it: create, show, lay out.

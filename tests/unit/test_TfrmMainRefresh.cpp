@@ -45,6 +45,22 @@ TEST_F(RefreshCycle, OwnWindowChoosesTheCaptureOfLayeredWindows) {
     ASSERT_EQ(screen.captureIncludedLayered.size(), 2u);
     EXPECT_TRUE(screen.captureIncludedLayered[0]);
     EXPECT_FALSE(screen.captureIncludedLayered[1]);
+    EXPECT_EQ(view.excludedFromCapture, std::nullopt);  // an unknown build is never asked
+}
+
+TEST_F(RefreshCycle, OnWindows10Version2004TheWindowLeavesCopiesWhileItsOwnMagnificationIsOff) {
+    windowsBuild = 19041;
+    Recreate();
+    settings = InMemorySettingsStore("[Magnification]\r\nOwnWindow=0\r\n");
+    Start();
+    EXPECT_EQ(view.excludedFromCapture, std::optional<bool>(true));
+    form->Execute(CommandForKey('O', true, false));
+    EXPECT_EQ(view.excludedFromCapture, std::optional<bool>(false));
+    form->RefresherTimer();
+    screen.remoteSession = true;  // the layered copy would make the pointer blink there
+    form->RefresherTimer();
+    EXPECT_EQ(screen.captureIncludedLayered, (std::vector<bool>{true, false}));
+    EXPECT_EQ(view.excludedFromCapture, std::optional<bool>(false));
 }
 
 TEST_F(RefreshCycle, NegativeCoordinatesAreShownAndCaptured) {
