@@ -45,7 +45,42 @@ fs::path TemporaryPathBeside(const fs::path& target) {
     }
 }
 
+// Writes `content` to the stream and closes it; the reason on failure.
+std::error_code WriteAndClose(std::ofstream& out, const std::string& content) {
+    errno = 0;
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.flush();
+    if (!out) {
+        const std::error_code error = LastStreamError();
+        out.close();
+        return error;
+    }
+    errno = 0;
+    out.close();
+    return out.fail() ? LastStreamError() : std::error_code();
+}
+
+// The file rewritten where it stands. A failure half-way can leave it cut
+// short, so this serves only where no temporary file can be made.
+WriteResult WriteInPlace(const fs::path& target, const std::string& content) {
+    errno = 0;
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    if (!out) return {LastStreamError()};
+    return {WriteAndClose(out, content)};
+}
+
 }  // namespace
+
+bool CanCreateFilesIn(const fs::path& folder) {
+    const fs::path trial = TemporaryPathBeside(folder / "Orvelle");
+    {
+        std::ofstream out(trial, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+    }
+    std::error_code ignored;
+    fs::remove(trial, ignored);
+    return true;
+}
 
 ReadResult FileSettingsStore::Read() {
     ReadResult result;
@@ -103,6 +138,11 @@ WriteResult FileSettingsStore::Write(const std::string& content) {
         return {std::make_error_code(std::errc::permission_denied)};
     }
 
+    if (!exists && missingFolder_ == MissingFolder::Create && target.has_parent_path()) {
+        fs::create_directories(target.parent_path(), ec);
+        if (ec) return {ec};
+    }
+
     const fs::path temporary = TemporaryPathBeside(target);
     auto fail = [&](std::error_code error) {
         std::error_code ignored;
@@ -112,18 +152,12 @@ WriteResult FileSettingsStore::Write(const std::string& content) {
 
     errno = 0;
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return fail(LastStreamError());
-    errno = 0;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
     if (!out) {
         const std::error_code error = LastStreamError();
-        out.close();
-        return fail(error);
+        if (exists && fs::is_regular_file(status)) return WriteInPlace(target, content);
+        return {error};
     }
-    errno = 0;
-    out.close();
-    if (out.fail()) return fail(LastStreamError());
+    if (const std::error_code error = WriteAndClose(out, content)) return fail(error);
 
     // The new file keeps the old one's permissions; on failure it keeps the
     // defaults, which is no reason to lose the settings.

@@ -37,13 +37,25 @@ public:
     virtual std::filesystem::path Path() const = 0;
 };
 
+// Whether a new file can be made in `folder`, found out by making one and
+// removing it again: on Windows the permissions alone do not tell.
+bool CanCreateFilesIn(const std::filesystem::path& folder);
+
+// Whether a write makes the file's folder when it is missing: a folder of the
+// user's profile is made on the first exit, the program's own never is.
+enum class MissingFolder { Fail, Create };
+
 // The settings file on disk. A write goes to a temporary file beside the
 // target and then takes the target's place in one rename, so a crash or a full
-// disk in the middle leaves the old file whole. A read-only target is never
-// replaced, even where the folder would allow it.
+// disk in the middle leaves the old file whole. Where the folder admits no new
+// file but the file itself may be written (a copy of the program under
+// "Program Files" with a settings file made writable for its users), the file
+// is rewritten in place instead. A read-only target is never replaced, even
+// where the folder would allow it.
 class FileSettingsStore : public SettingsStore {
 public:
-    explicit FileSettingsStore(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit FileSettingsStore(std::filesystem::path path, MissingFolder missingFolder = MissingFolder::Fail)
+        : path_(std::move(path)), missingFolder_(missingFolder) {}
 
     ReadResult Read() override;
     WriteResult Write(const std::string& content) override;
@@ -51,6 +63,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    MissingFolder missingFolder_;
 };
 
 }  // namespace orvelle

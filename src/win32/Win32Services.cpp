@@ -1,5 +1,7 @@
 #include "Win32Services.h"
 
+#include <shlobj.h>
+
 #include <cstring>
 
 #include "BaseWindow.h"
@@ -69,6 +71,8 @@ ScreenService::Monitor Win32Screen::NearestMonitor(const Rect& window) {
     return Monitor{FromRECT(info.rcMonitor), FromRECT(info.rcWork)};
 }
 
+bool Win32Screen::InRemoteSession() { return GetSystemMetrics(SM_REMOTESESSION) != 0; }
+
 LocalTime Win32Clock::Now() {
     SYSTEMTIME t;
     GetLocalTime(&t);
@@ -135,6 +139,29 @@ std::wstring ProgramPathWide() {
         }
         path.resize(path.size() * 2);  // the name was cut off: try a larger buffer
     }
+}
+
+std::uint32_t WindowsBuildNumber() {
+    // GetVersionEx answers for Windows 8 in a program whose manifest does not
+    // name later systems; RtlGetVersion tells the truth.
+    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    if (ntdll == nullptr) return 0;
+    const auto getVersion =
+        reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (getVersion == nullptr || getVersion(&version) != 0) return 0;
+    return version.dwBuildNumber;
+}
+
+std::filesystem::path RoamingAppDataFolder() {
+    PWSTR folder = nullptr;
+    std::filesystem::path path;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &folder)))
+        path = folder;
+    CoTaskMemFree(folder);
+    return path;
 }
 
 }  // namespace orvelle::win32

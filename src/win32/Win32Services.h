@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "DibSurface.h"
@@ -19,6 +21,7 @@ public:
     Size PrimaryScreenSize() override;
     bool Capture(const Rect& source, bool includeLayered, TBitmap32& into) override;
     Monitor NearestMonitor(const Rect& window) override;
+    bool InRemoteSession() override;
 
 private:
     DibSurface buffer_;  // reused from tick to tick; remade only when the size changes
@@ -84,7 +87,8 @@ private:
 
 class Win32Registry : public RegistryService {
 public:
-    std::optional<std::string> ReadMachineString(const std::string& key, const std::string& name) override;
+    std::optional<std::string> ReadMachineString(const std::string& key, const std::string& name,
+                                                 RegistryView view) override;
 };
 
 // The version file fetched with WinHTTP on a thread of its own.
@@ -102,5 +106,10 @@ void ShowErrorMessage(HWND owner, const std::string& text);
 NumberFormat UserNumberFormat();
 // Full path of the running program.
 std::wstring ProgramPathWide();
+// The system's true build number, 0 when it cannot be read.
+std::uint32_t WindowsBuildNumber();
+// The user's roaming application data folder ("%APPDATA%"), or an empty path
+// when the system names none.
+std::filesystem::path RoamingAppDataFolder();
 
 }  // namespace orvelle::win32

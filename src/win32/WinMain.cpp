@@ -7,6 +7,7 @@
 #include "MainWindow.h"
 #include "Text.h"
 #include "Win32Services.h"
+#include "app/SettingsLocation.h"
 #include "app/SettingsStorage.h"
 #include "app/TfrmMain.h"
 
@@ -36,12 +37,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     Win32Registry registry;
     Win32VersionCheck versionCheck;
     const std::wstring programPath = ProgramPathWide();
-    // The settings live beside the program file, named like it.
-    FileSettingsStore settings(std::filesystem::path(programPath).replace_extension(L".ini"));
+    // The settings live beside the program file, named like it, unless its
+    // folder admits no new file and none stands there yet.
+    const SettingsLocation location =
+        FindSettingsLocation(std::filesystem::path(programPath).replace_extension(L".ini"), RoamingAppDataFolder());
+    FileSettingsStore settings(location.path, location.missingFolder);
 
     TfrmMain frmMain(window, Services{screen, clock, startupList, dialogs, settings, clipboard, files, fileSystem, shell,
                                       registry, versionCheck, UserNumberFormat(),
-                                      Narrow(programPath)});
+                                      Narrow(programPath), WindowsBuildNumber()});
     window.ConnectLogic(frmMain);
     frmMain.FormCreate();
     frmMain.CreateAboutWindow();
