@@ -77,8 +77,8 @@ constexpr std::array kEnglish = std::to_array<EnglishRow>({
           "    while smoothing improves the quality of small fonts\r\n"
           "    and pictures. Click on Vantrel logo to browse the\r\n"
           "    Web for the latest version."},
-    {300, "Copy Colour"},
-    {301, "Colour of the pixel under the mouse pointer (Ctrl+Shift+C copies it)"},
+    {300, "Copy Color"},
+    {301, "Color of the pixel under the mouse pointer (Ctrl+Shift+C copies it)"},
     {302, "Distance"},
     {303, "From left edge"},
     {304, "From top edge"},
@@ -101,10 +101,23 @@ std::string TextNumberTag(int number) {
     return tag;
 }
 
+namespace {
+
+std::u16string StartMarker(int number) {
+    const std::string tag = TextNumberTag(number);
+    return std::u16string(tag.begin(), tag.end()) + u".:";
+}
+
+}  // namespace
+
+bool HasLanguageEntry(std::u16string_view text, int number) {
+    return text.find(StartMarker(number)) != std::u16string_view::npos;
+}
+
 std::u16string ExtractLanguageText(std::u16string_view text, int number) {
     const std::string tag = TextNumberTag(number);
     const std::u16string wideTag(tag.begin(), tag.end());
-    const std::size_t start = text.find(wideTag + u".:");
+    const std::size_t start = text.find(StartMarker(number));
     const std::size_t end = text.find(u":." + wideTag);
     if (start == std::u16string_view::npos || end == std::u16string_view::npos) return {};
     const std::size_t first = start + 5;

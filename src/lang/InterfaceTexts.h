@@ -22,6 +22,15 @@ std::string TextNumberTag(int number);
 // or the end marker does not come after the start marker.
 std::u16string ExtractLanguageText(std::u16string_view text, int number);
 
+// True when `text` holds a start marker of `number`, well formed or not.
+bool HasLanguageEntry(std::u16string_view text, int number);
+
+// The numbers up to this one form the published table that translators work
+// from; a language file lacking one of them shows the empty text. Numbers
+// after it are the program's own later additions, which a file written to
+// the table cannot have: where it lacks them, they come in English.
+inline constexpr int kLastPublishedTextNumber = 204;
+
 // The built-in English text (UTF-8), or kTextNotDefined for a number without one.
 std::string EnglishText(int number);
 

@@ -77,8 +77,11 @@ bool Languages::IsLanguageLoaded(std::string_view name) const {
 }
 
 std::string Languages::LanguageText(int number, std::string_view currentLanguage) const {
-    for (auto language = list_.rbegin(); language != list_.rend(); ++language)
-        if (language->Name == currentLanguage) return Utf8FromUtf16(ExtractLanguageText(language->Text, number));
+    for (auto language = list_.rbegin(); language != list_.rend(); ++language) {
+        if (language->Name != currentLanguage) continue;
+        if (number > kLastPublishedTextNumber && !HasLanguageEntry(language->Text, number)) break;
+        return Utf8FromUtf16(ExtractLanguageText(language->Text, number));
+    }
     return EnglishText(number);
 }
 

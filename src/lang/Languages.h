@@ -46,8 +46,9 @@ public:
     const TBitmap32* LanguageFlag(int index) const;
     bool IsLanguageLoaded(std::string_view name) const;
     // Text `number` (UTF-8) in the language named `currentLanguage`: the last
-    // loaded language of that name decides alone, a number its file lacks
-    // giving the empty text; with none of that name, the English text.
+    // loaded language of that name decides alone, a number of the published
+    // table that its file lacks giving the empty text and a later one the
+    // English text; with none of that name, the English text.
     std::string LanguageText(int number, std::string_view currentLanguage) const;
 
     const std::vector<TLanguage>& LanguageList() const { return list_; }

@@ -50,6 +50,28 @@ TEST_F(LanguagesTest, TheChosenFileAloneDecidesOnceItsNameMatches) {
     EXPECT_EQ(languages.LanguageText(62, "deutsch"), "Magnification Level");
 }
 
+TEST_F(LanguagesTest, TextsAfterThePublishedTableComeInEnglishWhereTheFileLacksThem) {
+    AddLanguage("Deutsch.lng", u"204.:Kurzanleitung:.204 302.:Abstand:.302 303.::.303 304.:broken");
+    Load();
+    const struct {
+        int number;
+        const char* expected;
+    } cases[] = {
+        {204, "Kurzanleitung"},
+        {165, ""},             // the published table: a missing entry is empty
+        {300, "Copy Color"},   // lacking, after the table: English
+        {301, "Color of the pixel under the mouse pointer (Ctrl+Shift+C copies it)"},
+        {302, "Abstand"},
+        {303, ""},             // present and empty: the translator's choice
+        {304, ""},             // present without its end: the file's own, as for any entry
+        {305, kTextNotDefined},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.number);
+        EXPECT_EQ(languages.LanguageText(c.number, "DEUTSCH"), c.expected);
+    }
+}
+
 TEST_F(LanguagesTest, AFileNamedEnReplacesTheEnglishAndTheLastOfOneNameWins) {
     AddLanguage("EN.lng", u"007.:Zoom:.007");
     AddLanguage("a.lng", u"000.:first:.000 001.:one:.001");
