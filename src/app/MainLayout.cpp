@@ -7,6 +7,23 @@ namespace orvelle {
 
 namespace d = design;
 
+namespace {
+
+// The right edge of the last control in the first row, in client pixels: the
+// zoom label when the toolbars take two rows (Separator2 is hidden then),
+// the help button of ToolBar2 when they share one. Each item is scaled on
+// its own, as the toolbars size them.
+int ControlsRightOfLogoRow(const BarLayout& layout, int dpi) {
+    const auto scaled = [dpi](int designed) { return ScaleToDpi(designed, dpi); };
+    const int button = scaled(d::kToolButton.width);
+    const int separator = scaled(d::kSeparatorWidth);
+    if (layout.twoRows)
+        return layout.toolBar1.left + 2 * button + separator + scaled(d::kZoomTrackWidth) + scaled(d::kZoomLabelWidth);
+    return layout.toolBar2.left + 6 * button + 3 * separator + scaled(d::kGridColorWidth);
+}
+
+}  // namespace
+
 BarLayout ComputeBarLayout(Size outer, Size client, int dpi, bool toolbarShown) {
     BarLayout layout;
     const auto scaled = [dpi](int designed) { return ScaleToDpi(designed, dpi); };
@@ -23,11 +40,16 @@ BarLayout ComputeBarLayout(Size outer, Size client, int dpi, bool toolbarShown) 
                       : layout.twoRows ? scaled(d::kPanelTopTwoRows)
                                        : scaled(d::kPanelTopOneRow);
 
-    // The logo ends flush with the client area's right edge, so none of it is cut off.
-    layout.logoShown = toolbarShown && (outer.width >= scaled(d::kLogoOneRowMinWidth) ||
-                                        (layout.twoRows && outer.width >= scaled(d::kLogoTwoRowsMinWidth)));
+    // The logo ends flush with the client area's right edge, so none of it is
+    // cut off. The outer widths assume a thin frame; on a thicker one (8
+    // pixels a side on Windows 10 and 11) the logo would reach over the
+    // controls of its row, and it is hidden instead.
     const Size logo = ScalePicture(Size{d::kLogo.Width(), d::kLogo.Height()}, PictureScalePercent(dpi));
     layout.logo = Rect::FromSize(client.width - logo.width, scaled(d::kLogo.top), logo.width, logo.height);
+    layout.logoShown = toolbarShown &&
+                       (outer.width >= scaled(d::kLogoOneRowMinWidth) ||
+                        (layout.twoRows && outer.width >= scaled(d::kLogoTwoRowsMinWidth))) &&
+                       layout.logo.left >= ControlsRightOfLogoRow(layout, dpi);
 
     const int statusBarHeight = scaled(d::kStatusBarHeight);
     layout.statusBar = Rect::FromSize(0, client.height - statusBarHeight, client.width, statusBarHeight);

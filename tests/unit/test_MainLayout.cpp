@@ -44,7 +44,7 @@ TEST(MainLayout, ArrangementSwitchesAtOuterWidthsScaledWithTheDpi) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.width << " at " << c.dpi);
-        const Size client{c.width - 24, 500};
+        const Size client{c.width - 8, 500};  // a thin frame, as Wine draws it
         const BarLayout bars = ComputeBarLayout(Size{c.width, 600}, client, c.dpi, true);
         EXPECT_EQ(bars.twoRows, c.twoRows);
         EXPECT_EQ(bars.separator2Shown, !c.twoRows);
@@ -56,6 +56,39 @@ TEST(MainLayout, ArrangementSwitchesAtOuterWidthsScaledWithTheDpi) {
     const BarLayout hidden = ComputeBarLayout(Size{800, 600}, Size{784, 548}, 144, false);
     EXPECT_FALSE(hidden.logoShown);
     EXPECT_EQ(hidden.panelTop, 6);
+}
+
+// Where the logo would lie over a control of its row, it is hidden, on
+// whatever frame the system draws: Windows 10 and 11 draw 8 pixels a side at
+// 96 DPI (a sizing frame of 4 and a padded border of 4), scaled with the DPI.
+TEST(MainLayout, TheLogoNeverCoversTheControlsOfItsRow) {
+    for (const int dpi : {96, 120, 144, 168, 192}) {
+        for (const int framePerSide : {4, 8 * dpi / 96}) {
+            int shownWidths = 0;
+            for (int width = 300 * dpi / 96; width <= 1400 * dpi / 96; ++width) {
+                const Size client{width - 2 * framePerSide, 400};
+                const BarLayout bars = ComputeBarLayout(Size{width, 500}, client, dpi, true);
+                if (!bars.logoShown) continue;
+                ++shownWidths;
+                // The row's controls from the designed places (labelZoom at 233 in
+                // ToolBar1, 32 wide; ToolBar2 304 wide), item by item scaled.
+                const auto s = [dpi](int v) { return (v * dpi + 48) / 96; };
+                const int rowRight = bars.twoRows ? bars.toolBar1.left + s(32) * 2 + s(8) + s(161) + s(32)
+                                                  : bars.toolBar2.left + s(32) * 6 + s(8) * 3 + s(88);
+                ASSERT_GE(bars.logo.left, rowRight) << width << " wide, frame " << framePerSide << ", " << dpi << " DPI";
+            }
+            EXPECT_GT(shownWidths, 0);
+        }
+    }
+    // Windows 10 at 96 DPI: the outer widths that put the logo 1 to 7 pixels
+    // over the zoom label; from 386 on it fits.
+    for (int width = 379; width <= 386; ++width) {
+        SCOPED_TRACE(width);
+        EXPECT_EQ(ComputeBarLayout(Size{width, 300}, Size{width - 16, 248}, 96, true).logoShown, width == 386);
+    }
+    // One row: the logo clears tbHelp at 581 from an outer width of 698.
+    EXPECT_FALSE(ComputeBarLayout(Size{697, 300}, Size{681, 248}, 96, true).logoShown);
+    EXPECT_TRUE(ComputeBarLayout(Size{698, 300}, Size{682, 248}, 96, true).logoShown);
 }
 
 }  // namespace

@@ -74,9 +74,13 @@ struct ResizeCase {
 TEST_F(MainWindow, ResizeArrangesToolbarsLogoAndView) {
     Start();
     const ResizeCase cases[] = {
-        {378, 62, false, {4, 32}},  {379, 62, true, {4, 32}},   {592, 62, true, {4, 32}},
-        {593, 34, false, {277, 4}}, {690, 34, false, {277, 4}}, {691, 34, true, {277, 4}},
+        {378, 62, false, {4, 32}},  {379, 62, false, {4, 32}},  {385, 62, false, {4, 32}},
+        {386, 62, true, {4, 32}},   {592, 62, true, {4, 32}},   {593, 34, false, {277, 4}},
+        {690, 34, false, {277, 4}}, {697, 34, false, {277, 4}}, {698, 34, true, {277, 4}},
     };
+    // On this 16-pixel frame the logo, flush with the client's right edge,
+    // would cover the zoom label from 379 to 385 and the help button from 691
+    // to 697: it shows only where it clears them.
     for (const ResizeCase& c : cases) {
         SCOPED_TRACE(c.width);
         view.Resize(Size{c.width, 400});
