@@ -300,11 +300,14 @@ public:
     }
 
     // The program's own dialogs: each request, and the answers given in turn
-    // (kDismissed once they run out).
+    // (kDismissed once they run out). `whileAnswerOpen` runs while a dialog is
+    // "open", as the real one's message loop lets the window's timers tick.
     std::vector<AnswerDialogRequest> asked;
     std::vector<int> answers;
+    std::function<void()> whileAnswerOpen;
     int ShowAnswerDialog(const AnswerDialogRequest& request) override {
         asked.push_back(request);
+        if (whileAnswerOpen) whileAnswerOpen();
         if (answers.empty()) return kDismissed;
         const int answer = answers.front();
         answers.erase(answers.begin());

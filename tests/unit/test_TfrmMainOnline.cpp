@@ -97,9 +97,24 @@ TEST_F(OnlineCheck, TheTimerFindsTheAnswerWhileTheQuestionIsOpen) {
     StartWithoutStartupCheck();
     form->Execute(Command::menuCheckNow);
     versionCheck.Answer("3.29");
-    // The timer ticks again while the dialog is open: it must not ask twice.
+    // While the question is open its message loop runs every timer that is
+    // still running, twice: the view goes on, and the answer is not asked twice.
+    int refreshes = 0;
+    dialogs.whileAnswerOpen = [&] {
+        for (int round = 0; round < 2; ++round) {
+            const std::map<Timer, int> running = view.timers;
+            for (const auto& [timer, interval] : running) {
+                if (timer == Timer::Refresher) ++refreshes;
+                clock.Advance(interval);
+                form->OnTimer(timer);
+            }
+        }
+    };
+    const std::size_t capturesBefore = screen.captures.size();
     dialogs.answers = {2};
     Tick();
+    EXPECT_EQ(refreshes, 2);
+    EXPECT_EQ(screen.captures.size(), capturesBefore + 2);
     Tick();
     EXPECT_EQ(dialogs.asked.size(), 1u);
     EXPECT_TRUE(Idle());

@@ -167,6 +167,11 @@ TEST_F(RefreshCycle, ExtremeSizesAndChangesWhileFrozenKeepBufferAndViewInStep) {
         EXPECT_LE(buffer.Width(), 7680 / form->Zoom() + 1);
         TBitmap32 shown(picture.Width(), picture.Height());
         form->PaintView(shown.Ref(), Rect::FromSize(0, 0, picture.Width(), picture.Height()));
+        // Every pixel shown is its buffer pixel's z x z block, frozen or not.
+        const int z = form->Zoom();
+        for (int y = 0; y < shown.Height(); ++y)
+            for (int x = 0; x < shown.Width(); ++x)
+                ASSERT_EQ(shown.At(x, y), buffer.At(x / z, y / z)) << "view pixel " << x << ", " << y;
         if (!form->Checked(Command::menuFreeze) && buffer.Width() > 0 && buffer.Height() > 0) {
             const Point origin = form->CaptureOrigin();
             EXPECT_EQ(buffer.At(0, 0), FakeScreen::PixelAt(origin.x, origin.y));
