@@ -2,9 +2,11 @@
 # Sets up, builds and starts the magnifier under Wine.
 #
 # With a usable $DISPLAY the program opens there and this script waits until
-# it is closed. Without one, it starts a private virtual display, lays a demo
-# picture on it, moves the pointer over the picture, saves a screenshot of the
-# screen as a PNG, prints its path and shuts everything down again.
+# it is closed. Without one, it shows a first run on a private virtual
+# display: the about window opens and is closed with its OK button, then a
+# demo picture is laid on the screen and the pointer moved over it; a
+# screenshot of the live, enlarged view is saved as a PNG, its path printed,
+# and everything shut down again.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -21,7 +23,13 @@ fi
 run="$root/build/run"
 rm -rf "$run"
 mkdir -p "$run/app"
+# The program as it ships: its help file and languages beside it, and no
+# settings file yet, so that this is a first run.
+built=$(dirname "$exe")
 cp "$exe" "$run/app/"
+[ -f "$built/Orvelle.chm" ] && cp "$built/Orvelle.chm" "$run/app/"
+[ -d "$built/Languages" ] && cp -r "$built/Languages" "$run/app/"
+probe="$root/build/win64/tests/e2e/probe/probe.exe"
 export WINEPREFIX="$run/prefix"
 
 display_number=90
@@ -53,9 +61,46 @@ echo "Preparing a Wine prefix (first start takes a few seconds)..."
 wineboot --init >/dev/null 2>&1
 wineserver -w
 
-(cd "$run/app" && exec wine Orvelle.exe) >/dev/null 2>&1 &
+# The probe reads the program's windows from outside; its output goes to a
+# file, since a Wine process may keep a pipe open until the session ends.
+probe() {  # probe OUTPUT-FILE VERB ARGS...
+  local out=$1
+  shift
+  wine "$probe" "$@" >"$out" 2>/dev/null
+}
+# The first top-level window of the about window's class, as "hwnd".
+about_window() {
+  probe "$run/windows.json" windows &&
+    python3 -c 'import json, sys
+found = [w for w in json.load(open(sys.argv[1])) if w["class"] == "OrvelleAbout"]
+print(found[0]["hwnd"]) if found else sys.exit(1)' "$run/windows.json"
+}
+# The centre of the about window's OK button, as "x y".
+ok_button() {
+  probe "$run/about.json" children "$1" &&
+    python3 -c 'import json, sys
+button = [c for c in json.load(open(sys.argv[1])) if c["class"] == "Button" and c["text"] == "OK"][0]
+left, top, right, bottom = button["rect"]
+print((left + right) // 2, (top + bottom) // 2)' "$run/about.json"
+}
+# Succeeds once the main window (found by its class, whatever its caption) is shown.
+main_window_shown() {
+  probe "$run/window.json" info &&
+    python3 -c 'import json, sys
+sys.exit(0 if json.load(open(sys.argv[1]))["visible"] else 1)' "$run/window.json"
+}
+
+(cd "$run/app" && exec wine Orvelle.exe) >"$run/program.log" 2>&1 &
 pids+=($!)
-wait_for 60 xdotool search --name "^Orvelle 3\.28$"
+
+# A first run opens the about window before the main window: close it as a
+# user would, with its OK button.
+wait_for 60 about_window
+about=$(about_window)
+wait_for 20 ok_button "$about"
+read -r ok_x ok_y <<<"$(ok_button "$about")"
+xdotool mousemove "$ok_x" "$ok_y" click 1
+wait_for 30 main_window_shown
 
 # Wine paints the root window when it starts, so the picture goes on after.
 # A soft plasma with a few crisp shapes: single pixels are easy to tell apart.
@@ -77,4 +122,7 @@ xdotool mousemove 1005 598
 wait_for 20 shown_at_least 1500
 
 import -window root "$run/screenshot.png"
+# What the window looked like at the screenshot, for a check of it.
+probe "$run/window.json" info
+probe "$run/windows.json" windows
 echo "$run/screenshot.png"
