@@ -133,10 +133,16 @@ class CopyColourTest(unittest.TestCase):
                 wait_until(copied, 10, f"{hex_colour(*pointer)} on the clipboard")
 
 
+# A translation written to the published table of texts, before the guides' tooltip had texts of its own: the
+# tooltip's labels come in English all the same, not empty.
+PUBLISHED_TABLE_LANGUAGE = "000.:Alt:.000\r\n001.:Datei:.001\r\n204.:Kurzanleitung:.204\r\n"
+
+
 class GuideTipTest(unittest.TestCase):
 
     def test_a_dragged_guide_tells_its_distance_to_the_other_and_to_the_edge(self):
-        with Session("guide-tip") as session:
+        files = {"Languages/Alt.lng": b"\xff\xfe" + PUBLISHED_TABLE_LANGUAGE.encode("utf-16-le")}
+        with Session("guide-tip", settings="[Options]\r\nLanguage=ALT\r\n", files=files) as session:
             window = placed(session)
             zoom = window.zoom()
             view = window.control_rect("View")

@@ -177,13 +177,10 @@ class RulerTest(unittest.TestCase):
             press(session, dialog, ["Return"])
             self.assertEqual(opened(record, 1), ["http://www.orvelle.example/download.htm"])
 
-            # A ruler program that notes the folder it was started in.
-            tools = session.root / "Tools"
-            tools.mkdir()
-            (tools / "ruler.bat").write_text("@echo off\r\ncd > started.txt\r\n")
-            ruler = f"Z:{str(tools / 'ruler.bat').replace('/', chr(92))}"
-            subprocess_run(session, ["wine", "reg", "add", r"HKLM\Software\Vantrel\Tessaly", "/v", "Path", "/t",
-                                     "REG_SZ", "/d", ruler, "/f"])
+            # A ruler installed by a 32-bit installer is recorded in the registry's 32-bit view only; a stand-in
+            # ruler notes the folder it was started in.
+            tools = stand_in_ruler(session, "Tools32")
+            register_ruler(session, tools, "/reg:32")
             session.close()
             session.start_program()
             session.wait_for_window()
@@ -194,6 +191,30 @@ class RulerTest(unittest.TestCase):
             self.assertEqual(started.strip().lower(), ("z:" + str(tools).replace("/", "\\")).lower())
             self.assertFalse(answer_dialogs(session))
 
+            # A path in the program's own view comes first.
+            own = stand_in_ruler(session, "Tools64")
+            register_ruler(session, own, "/reg:64")
+            session.close()
+            session.start_program()
+            session.wait_for_window()
+            session.key("ctrl+r")
+            wait_until(lambda: (own / "started.txt").exists(), 30, "the ruler of the program's own view to run")
+            self.assertEqual((tools / "started.txt").read_text(), started, "the other view's ruler ran again")
+
+
+def stand_in_ruler(session, folder):
+    """A folder with a ruler program that writes the folder it was started in to started.txt."""
+    tools = session.root / folder
+    tools.mkdir()
+    (tools / "ruler.bat").write_text("@echo off\r\ncd > started.txt\r\n")
+    return tools
+
+
+def register_ruler(session, tools, view):
+    ruler = f"Z:{str(tools / 'ruler.bat').replace('/', chr(92))}"
+    subprocess_run(session, ["wine", "reg", "add", r"HKLM\Software\Vantrel\Tessaly", "/v", "Path", "/t", "REG_SZ",
+                             "/d", ruler, "/f", view])
+
 
 def subprocess_run(session, command):
     result = subprocess.run(command, env=session.env(), capture_output=True, timeout=60, stdin=subprocess.DEVNULL)
@@ -201,7 +222,57 @@ def subprocess_run(session, command):
         raise AssertionError(f"{command} failed: {result.stderr.decode(errors='replace')}")
 
 
+def focused_button(session, about):
+    """The caption of the about window's button that has the keyboard focus, or None."""
+    _, output = session.probe("windows")
+    focus = next(w["focus"] for w in json.loads(output) if w["hwnd"] == about["hwnd"])
+    _, output = session.probe("children", about["hwnd"])
+    return next((c["text"] for c in json.loads(output) if c["hwnd"] == focus and c["class"] == "Button"), None)
+
+
+def help_viewers(session):
+    _, output = session.probe("windows")
+    return [w for w in json.loads(output) if w["caption"] == "Orvelle Help"]
+
+
+def about_keys(session, about, *keys):
+    xid = session.x("xdotool", "search", "--name", f"^{re.escape(about['caption'])}$").split()[0].decode()
+    session.x("xdotool", "windowfocus", "--sync", xid)
+    session.x("xdotool", "key", "--window", xid, *keys)
+
+
+def about_is_open(session):
+    _, output = session.probe("windows")
+    return any(w["class"] == "OrvelleAbout" for w in json.loads(output))
+
+
 class AboutTest(unittest.TestCase):
+    def test_help_has_the_focus_enter_presses_the_focused_button_esc_does_nothing_and_alt_f4_closes(self):
+        with Session("about-keys", settings="[Options]\r\nStartupCheck=0\r\n") as session:
+            session.command("menuAbout")
+            about = session.about_window()
+            wait_until(lambda: focused_button(session, about) == "Help", 10, "the focus on Help")
+            # Esc is no key of this window: once the Tab after it has moved the focus, the window is still open.
+            about_keys(session, about, "Escape", "Tab")
+            wait_until(lambda: focused_button(session, about) == "OK", 10, "the focus on OK")
+            self.assertTrue(about_is_open(session))
+            about_keys(session, about, "Return")
+            wait_until(lambda: not about_is_open(session), 10, "OK to close the window")
+            self.assertTrue(session.window()["visible"])
+
+            # Enter right away presses Help: the help viewer opens and the window closes.
+            session.command("menuAbout")
+            about = session.about_window()
+            wait_until(lambda: focused_button(session, about) == "Help", 10, "the focus on Help")
+            about_keys(session, about, "Return")
+            wait_until(lambda: not about_is_open(session), 10, "Help to close the window")
+            wait_until(lambda: help_viewers(session), 30, "the help viewer")
+            self.assertEqual(len(help_viewers(session)), 1, "OK or Esc opened help too")
+
+            session.command("menuAbout")
+            session.close_about_window()  # Alt+F4
+            self.assertTrue(session.window()["visible"])
+
     def test_a_first_run_shows_the_about_window_before_the_main_window(self):
         with Session("first-run", first_run=True) as session:
             self.assertTrue(session.about_before_main)

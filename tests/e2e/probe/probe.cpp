@@ -2,7 +2,8 @@
 // from another process, for the end-to-end tests under Wine.
 //
 //   probe info                      the main window and every child control, as JSON
-//   probe windows                   every visible top-level window, as JSON
+//   probe windows                   every visible top-level window, as JSON (with the hwnd that has the
+//                                   keyboard focus in the window's thread, 0 for none)
 //   probe children <hwnd>           every child control of any window (a message box, say), as JSON
 //   probe settext <hwnd> <hex>      set the text of any window to the UTF-8 bytes <hex> spells (hex, so that the
 //                                   text passes the command line untouched by the code page)
@@ -19,6 +20,7 @@
 //   probe holdclipboard <ms> <file> keep the clipboard open for <ms> milliseconds, as a busy program does;
 //                                   <file> is created once it is held
 //   probe usage                      what the program holds now (memory, GDI and USER objects, CPU time), as JSON
+//   probe serve <folder>             stay, and answer each request put into <folder> as a file (see Serve)
 //
 // Exit code 0 on success, 1 when the main window is not there, 2 on bad usage.
 // Menus of another process cannot be read under Wine, so none are reported.
@@ -183,10 +185,17 @@ std::string ToolBarFields(HWND hwnd) {
     return ", \"buttons\": [" + buttons + "]";
 }
 
+// The thumb's rectangle, in the track bar's client coordinates, to drag it with the pointer.
 std::string TrackBarFields(HWND hwnd) {
+    RECT thumb = {};
+    RemoteBuffer buffer(hwnd, sizeof thumb);
+    if (buffer.Valid() && buffer.Clear()) {
+        Send(hwnd, TBM_GETTHUMBRECT, 0, buffer.Address());
+        buffer.Read(&thumb, sizeof thumb);
+    }
     return ", \"pos\": " + std::to_string(Send(hwnd, TBM_GETPOS, 0, 0)) +
            ", \"min\": " + std::to_string(Send(hwnd, TBM_GETRANGEMIN, 0, 0)) +
-           ", \"max\": " + std::to_string(Send(hwnd, TBM_GETRANGEMAX, 0, 0));
+           ", \"max\": " + std::to_string(Send(hwnd, TBM_GETRANGEMAX, 0, 0)) + ", \"thumb\": " + Rect(thumb);
 }
 
 std::string ComboBoxFields(HWND hwnd) {
@@ -245,7 +254,11 @@ std::string WindowJson(HWND hwnd) {
     MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
     unsigned long exStyle = StyleOf(hwnd, GWL_EXSTYLE);
     DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
+    const DWORD thread = GetWindowThreadProcessId(hwnd, &pid);
+    // The keyboard focus of the window's thread, which only that thread's GetFocus would give.
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    const HWND focus = GetGUIThreadInfo(thread, &gui) ? gui.hwndFocus : nullptr;
     return "{\"hwnd\": " + std::to_string(reinterpret_cast<uintptr_t>(hwnd)) + ", \"pid\": " + std::to_string(pid) +
            ", \"class\": " + Quote(ClassOf(hwnd)) + ", \"caption\": " + Quote(TextOf(hwnd)) +
            ", \"visible\": " + Bool(IsWindowVisible(hwnd) != 0) + ", \"iconic\": " + Bool(IsIconic(hwnd) != 0) +
@@ -253,7 +266,8 @@ std::string WindowJson(HWND hwnd) {
            ", \"style\": " + std::to_string(StyleOf(hwnd, GWL_STYLE)) +
            ", \"exstyle\": " + std::to_string(exStyle) + ", \"topmost\": " + Bool((exStyle & WS_EX_TOPMOST) != 0) +
            ", \"layered\": " + Bool((exStyle & WS_EX_LAYERED) != 0) + ", \"window\": " + Rect(outer) +
-           ", \"client\": " + Rect(client) + ", \"foreground\": " + Bool(GetForegroundWindow() == hwnd);
+           ", \"client\": " + Rect(client) + ", \"foreground\": " + Bool(GetForegroundWindow() == hwnd) +
+           ", \"focus\": " + std::to_string(reinterpret_cast<uintptr_t>(focus));
 }
 
 int Info(HWND main) {
@@ -389,7 +403,8 @@ int Usage() {
     std::fprintf(stderr, "usage: probe info | windows | children <hwnd> | command <id> | "
                          "setbounds <x> <y> <w> <h> | send <msg> <wparam> <lparam> | close | "
                          "dpichanged <dpi> <x> <y> <w> <h> | textink <face> <points> <charset> <dpi> <text> | "
-                         "clipboard <file> | holdclipboard <ms> <ready-file> | settext <hwnd> <hex> | usage\n");
+                         "clipboard <file> | holdclipboard <ms> <ready-file> | settext <hwnd> <hex> | usage | "
+                         "serve <folder>\n");
     return 2;
 }
 
@@ -467,10 +482,12 @@ int SetText(long long handle, const char* hex) {
                                kTimeoutMs, &result) && result ? 0 : 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 2) return Usage();
+// One request: words[0] is the verb.
+int Run(const std::vector<std::string>& words) {
+    if (words.empty()) return Usage();
+    std::vector<char*> argv{nullptr};
+    for (const std::string& word : words) argv.push_back(const_cast<char*>(word.c_str()));
+    const int argc = static_cast<int>(argv.size());
     std::string verb = argv[1];
     long long points = 0, charset = 0, dpi = 0;
     if (verb == "textink") {
@@ -526,4 +543,61 @@ int main(int argc, char** argv) {
     if (verb == "close" && numbers.empty()) return PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : 1;
     if (verb == "dpichanged" && numbers.size() == 5) return DpiChanged(main, numbers);
     return Usage();
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::string content;
+    if (FILE* in = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) content.append(buffer, got);
+        std::fclose(in);
+    }
+    return content;
+}
+
+// Stays and answers requests, so that a test pays for starting a Wine process once, not at every reading.
+// Request n is the file <folder>\<n>.request, its words one a line (UTF-8), written whole by a rename; the answer
+// is <folder>\<n>.reply, also renamed into place: the exit code on its first line, then what the verb printed.
+int Serve(const std::string& folder) {
+    for (unsigned long n = 1;; ++n) {
+        const std::string request = folder + "\\" + std::to_string(n) + ".request";
+        while (GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES) Sleep(2);
+        std::vector<std::string> words;
+        std::string line;
+        for (char c : ReadWholeFile(request)) {
+            if (c == '\n') {
+                words.push_back(line);
+                line.clear();
+            } else {
+                line += c;
+            }
+        }
+        if (!line.empty()) words.push_back(line);
+        DeleteFileA(request.c_str());
+        const std::string output = folder + "\\" + std::to_string(n) + ".out";
+        int code = 2;
+        if (std::freopen(output.c_str(), "wb", stdout) != nullptr) {
+            code = Run(words);
+            std::fflush(stdout);
+        }
+        const std::string printed = ReadWholeFile(output);
+        DeleteFileA(output.c_str());
+        const std::string partial = folder + "\\" + std::to_string(n) + ".partial";
+        if (FILE* reply = std::fopen(partial.c_str(), "wb")) {
+            std::fprintf(reply, "%d\n", code);
+            std::fwrite(printed.data(), 1, printed.size(), reply);
+            std::fclose(reply);
+        }
+        MoveFileA(partial.c_str(), (folder + "\\" + std::to_string(n) + ".reply").c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "serve") return Serve(argv[2]);
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) words.push_back(argv[i]);
+    return Run(words);
 }
