@@ -33,6 +33,15 @@ std::u16string ReferenceEntry(const std::u16string& text, int number) {
     return text.substr(start + open.size(), end - start - open.size());
 }
 
+// What the chosen language shows: its entry, except that a text the program
+// added after the published table (up to 204) comes in English where the file
+// has no entry of that number at all.
+std::string ReferenceText(const std::u16string& text, int number) {
+    const std::u16string open = Utf16FromUtf8(TextNumberTag(number)) + u".:";
+    if (number > 204 && text.find(open) == std::u16string::npos) return EnglishText(number);
+    return Utf8FromUtf16(ReferenceEntry(text, number));
+}
+
 bool IsCleanUtf8(const std::string& text) { return Utf8FromUtf16(Utf16FromUtf8(text)) == text; }
 
 }  // namespace
@@ -67,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int number : numbers) {
         const std::string chosen = languages.LanguageText(number, "FUZZ");
         FUZZ_CHECK(IsCleanUtf8(chosen));
-        FUZZ_CHECK(chosen == Utf8FromUtf16(ReferenceEntry(text, number)));
+        FUZZ_CHECK(chosen == ReferenceText(text, number));
         // Under any other name the built-in English answers.
         FUZZ_CHECK(languages.LanguageText(number, "EN") == EnglishText(number));
     }
