@@ -180,11 +180,7 @@ class RulerTest(unittest.TestCase):
             # A ruler installed by a 32-bit installer is recorded in the registry's 32-bit view only; a stand-in
             # ruler notes the folder it was started in.
             tools = stand_in_ruler(session, "Tools32")
-            register_ruler(session, tools, "/reg:32")
-            session.close()
-            session.start_program()
-            session.wait_for_window()
-            session.key("ctrl+r")
+            register_ruler_and_press_ctrl_r(session, tools, "/reg:32")
             started = wait_until(lambda: (tools / "started.txt").exists() and (tools / "started.txt").read_text(),
                                  30, "the ruler program to run")
             # Started in its own folder, as Windows names it for the Unix path.
@@ -193,11 +189,7 @@ class RulerTest(unittest.TestCase):
 
             # A path in the program's own view comes first.
             own = stand_in_ruler(session, "Tools64")
-            register_ruler(session, own, "/reg:64")
-            session.close()
-            session.start_program()
-            session.wait_for_window()
-            session.key("ctrl+r")
+            register_ruler_and_press_ctrl_r(session, own, "/reg:64")
             wait_until(lambda: (own / "started.txt").exists(), 30, "the ruler of the program's own view to run")
             self.assertEqual((tools / "started.txt").read_text(), started, "the other view's ruler ran again")
 
@@ -210,10 +202,16 @@ def stand_in_ruler(session, folder):
     return tools
 
 
-def register_ruler(session, tools, view):
+def register_ruler_and_press_ctrl_r(session, tools, view):
+    """Records the stand-in ruler in that registry view, starts the program again (it reads the path at start-up)
+    and presses Ctrl+R."""
     ruler = f"Z:{str(tools / 'ruler.bat').replace('/', chr(92))}"
     subprocess_run(session, ["wine", "reg", "add", r"HKLM\Software\Vantrel\Tessaly", "/v", "Path", "/t", "REG_SZ",
                              "/d", ruler, "/f", view])
+    session.close()
+    session.start_program()
+    session.wait_for_window()
+    session.key("ctrl+r")
 
 
 def subprocess_run(session, command):
