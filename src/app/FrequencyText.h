@@ -2,16 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "app/Services.h"
 
 namespace orvelle {
 
-// Milliseconds since 1899-12-30 00:00, the epoch of the date-time scale the
-// refresh clock starts from. Whole milliseconds keep the interval between two
-// ticks exact, where a difference of fractional days would round 40 ms to 39.
-std::int64_t MillisecondsSinceEpoch(const LocalTime& time);
+// The interval before the first tick, as if the one before it lay at the
+// beginning of time: its frequency shows as "f: 0.0 Hz".
+inline constexpr std::int64_t kNoEarlierTickMs = std::numeric_limits<std::int64_t>::max();
 
 // 1000 / intervalMs with one decimal in the locale's number style, or 0 for
 // "no frequency": "f: 62.5 Hz", "f: 1,000.0 Hz", "f: ---- Hz".

@@ -1,6 +1,6 @@
 #include "app/MainLayout.h"
 
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 #include "app/MainWindowDesign.h"
 
 namespace orvelle {

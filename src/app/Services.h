@@ -15,6 +15,7 @@
 #include "web/AnswerDialogLayout.h"
 #include "web/TfrmAbout.h"
 #include "web/VersionCheck.h"
+#include "web/VersionFetch.h"
 
 namespace orvelle {
 
@@ -57,7 +58,11 @@ struct LocalTime {
 class ClockService {
 public:
     virtual ~ClockService() = default;
+    // The local date and time, for what the user reads.
     virtual LocalTime Now() = 0;
+    // Milliseconds of a clock that only ever runs forward, whatever happens
+    // to the date and time (daylight saving, a time sync), for intervals.
+    virtual std::int64_t SteadyMs() = 0;
 };
 
 // How the user's locale writes numbers.
@@ -156,13 +161,14 @@ public:
                                                          RegistryView view) = 0;
 };
 
-// Starts the worker that fetches the version file from `url` and puts the
-// reply's body, or "ERROR", into `slot` as its last act. The worker ends by
-// itself within a bounded time, and the program's exit never waits for it.
+// Starts the worker that fetches the version file from `url` within `limits`
+// and puts the reply's body, or "ERROR", into `slot` as its last act. The
+// worker ends by itself within the limits' deadline, and the program's exit
+// never waits for it.
 class VersionCheckService {
 public:
     virtual ~VersionCheckService() = default;
-    virtual void Start(const std::string& url, std::shared_ptr<OnlineCheckResult> slot) = 0;
+    virtual void Start(const std::string& url, const FetchLimits& limits, std::shared_ptr<OnlineCheckResult> slot) = 0;
 };
 
 // Everything the main window's logic needs from outside, handed over together.

@@ -3,7 +3,7 @@
 #include <exception>
 #include <iterator>
 
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 #include "app/MainLayout.h"
 #include "app/MainWindowDesign.h"
 #include "app/WebLinks.h"

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -244,6 +245,7 @@ private:
     std::vector<Command> languageItems_;
     int menuPictureCount_ = kDesignedMenuPictureCount;
     WebHosts hosts_;
+    FetchLimits fetchLimits_;
     std::string rulerPath_;
     // Shared with the version check's worker, which may outlive the window.
     std::shared_ptr<OnlineCheckResult> onlineCheckResult_ = std::make_shared<OnlineCheckResult>();
@@ -264,7 +266,7 @@ private:
     MarkerLayer marker_;  // moved on every live tick
     LastPaintedFrame paintedFrame_;  // a tick that would paint the same pixels again does not
     Point captureOrigin_;  // screen position of the buffer's (0, 0) at the last capture
-    std::int64_t lastRefreshMs_ = 0;
+    std::optional<std::int64_t> lastRefreshMs_;  // of the steady clock, at the last tick
     bool shutDown_ = false;
     DisplayAffinity shownAffinity_ = DisplayAffinity::Unchanged;
 };

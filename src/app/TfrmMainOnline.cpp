@@ -11,7 +11,8 @@ void TfrmMain::menuCheckNowClick() {
     onlineCheckResult_->Set({});
     menu_.SetEnabled(Command::menuCheckNow, false);
     StartTimer(Timer::OnlineCheckTimer, kOnlineCheckIntervalMs);
-    services_.versionCheck.Start(WebPageUrl(hosts_, WebSite::Product, kVersionFilePath), onlineCheckResult_);
+    services_.versionCheck.Start(WebPageUrl(hosts_, WebSite::Product, kVersionFilePath), fetchLimits_,
+                                 onlineCheckResult_);
 }
 
 void TfrmMain::OnlineCheckTimerTimer() {

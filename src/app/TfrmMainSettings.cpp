@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 #include "app/MainWindowDesign.h"
 #include "app/ProfileFile.h"
 #include "app/ProfileValues.h"

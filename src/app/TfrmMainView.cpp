@@ -5,7 +5,7 @@
 
 #include "app/ColorText.h"
 #include "app/CommandValues.h"
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 #include "app/FrequencyText.h"
 #include "app/MainLayout.h"
 #include "app/MainWindowDesign.h"
@@ -86,9 +86,11 @@ void TfrmMain::ZoomTrackChanged(int position) {
 }
 
 void TfrmMain::RefresherTimer() {
-    const std::int64_t now = MillisecondsSinceEpoch(services_.clock.Now());
+    // A steady clock: a change of the date and time between two ticks (daylight
+    // saving, a time sync) must not show as a nonsense frequency.
+    const std::int64_t now = services_.clock.SteadyMs();
     const bool frozen = Checked(Command::menuFreeze);
-    const std::int64_t intervalMs = std::llabs(now - lastRefreshMs_);
+    const std::int64_t intervalMs = lastRefreshMs_ ? now - *lastRefreshMs_ : kNoEarlierTickMs;
     SetStatusText(5, FrequencyText(frozen ? 0 : intervalMs, services_.numberFormat));
     lastRefreshMs_ = now;
     RefreshView();

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 
 namespace orvelle {
 

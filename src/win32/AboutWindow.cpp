@@ -8,7 +8,7 @@
 #include "Owned.h"
 #include "Text.h"
 #include "WindowDpi.h"
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 
 namespace orvelle::win32 {
 

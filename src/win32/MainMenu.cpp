@@ -2,7 +2,7 @@
 
 #include "BitmapResources.h"
 #include "Text.h"
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 #include "app/MainWindowDesign.h"
 
 namespace orvelle::win32 {

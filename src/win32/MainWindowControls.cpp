@@ -5,7 +5,7 @@
 #include "MainWindow.h"
 #include "Text.h"
 #include "WindowDpi.h"
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 #include "app/MainWindowDesign.h"
 #include "app/TfrmMain.h"
 #include "engine/ZoomGeometry.h"

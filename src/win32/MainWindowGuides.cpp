@@ -5,7 +5,7 @@
 #include "BitmapResources.h"
 #include "MainWindow.h"
 #include "Win32Services.h"
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 #include "app/MainLayout.h"
 #include "app/MainWindowDesign.h"
 #include "app/TfrmMain.h"

@@ -1,7 +1,7 @@
 #include "ToolBar.h"
 
 #include "CommonControls.h"
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 
 namespace orvelle::win32 {
 

@@ -73,6 +73,8 @@ ScreenService::Monitor Win32Screen::NearestMonitor(const Rect& window) {
 
 bool Win32Screen::InRemoteSession() { return GetSystemMetrics(SM_REMOTESESSION) != 0; }
 
+std::int64_t Win32Clock::SteadyMs() { return static_cast<std::int64_t>(GetTickCount64()); }
+
 LocalTime Win32Clock::Now() {
     SYSTEMTIME t;
     GetLocalTime(&t);

@@ -30,6 +30,7 @@ private:
 class Win32Clock : public ClockService {
 public:
     LocalTime Now() override;
+    std::int64_t SteadyMs() override;
 };
 
 // The Run key of the current user.
@@ -94,7 +95,7 @@ public:
 // The version file fetched with WinHTTP on a thread of its own.
 class Win32VersionCheck : public VersionCheckService {
 public:
-    void Start(const std::string& url, std::shared_ptr<OnlineCheckResult> slot) override;
+    void Start(const std::string& url, const FetchLimits& limits, std::shared_ptr<OnlineCheckResult> slot) override;
 };
 
 // The system's text for an error code from GetLastError.

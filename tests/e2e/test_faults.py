@@ -13,8 +13,10 @@ from test_guides_export import POINTER, placed, pointer_seen, read_bmp
 from test_online_about import ENGLISH, press, wait_for_dialog
 from test_settings import box_text, message_boxes, press_enter, settings_path, wait_for_exit
 
-# What the check may take at most: 20 s for the reply's body, with room for the dialog.
-CHECK_BOUND = 32
+# The check's time-outs are set short in the [Web] section, so that the test need not wait out the usual 5 s a step
+# and 20 s in all: what the check may take at most is its deadline and one step more, with room for the dialog.
+STEP_TIMEOUT_MS, DEADLINE_MS = 1500, 4000
+CHECK_BOUND = (DEADLINE_MS + STEP_TIMEOUT_MS) / 1000 + 6
 
 
 class FaultyServer:
@@ -70,6 +72,15 @@ class FaultyServer:
             elif mode in ("404", "500"):
                 body = b"<html>No</html>"
                 connection.sendall(f"HTTP/1.1 {mode} Oops\r\nContent-Length: {len(body)}\r\n\r\n".encode() + body)
+            elif mode == "moved":
+                # Moved twice, by a path and by a whole address, to the current version.
+                if path == "/lastver/zelt.txt":
+                    connection.sendall(b"HTTP/1.1 301 Moved\r\nLocation: /elsewhere\r\nContent-Length: 0\r\n\r\n")
+                elif path == "/elsewhere":
+                    connection.sendall(f"HTTP/1.1 307 Moved\r\nLocation: http://{self.host()}/here\r\n"
+                                       "Content-Length: 0\r\n\r\n".encode())
+                else:
+                    connection.sendall(b"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3.28")
             elif mode == "redirect-loop":
                 connection.sendall(f"HTTP/1.1 302 Found\r\nLocation: http://{self.host()}{path}\r\n"
                                    "Content-Length: 0\r\n\r\n".encode())
@@ -88,7 +99,8 @@ class VersionServerFaultsTest(unittest.TestCase):
     def test_every_faulty_reply_fails_the_check_in_bounded_time_and_the_item_comes_back(self):
         server = FaultyServer()
         try:
-            settings = f"[Web]\r\nProductHost={server.host()}\r\n[Options]\r\nStartupCheck=0\r\n"
+            settings = (f"[Web]\r\nProductHost={server.host()}\r\nCheckStepTimeout={STEP_TIMEOUT_MS}\r\n"
+                        f"CheckDeadline={DEADLINE_MS}\r\n[Options]\r\nStartupCheck=0\r\n")
             with Session("faults-version", settings=settings) as session:
                 for mode in ["silent", "trickle", "huge", "halfway", "404", "500", "redirect-loop"]:
                     with self.subTest(mode=mode):
@@ -104,6 +116,16 @@ class VersionServerFaultsTest(unittest.TestCase):
                         self.assertEqual((message, buttons), ([ENGLISH[162]], ["OK"]))
                         press(session, dialog, ["Return"])
                         self.assertTrue(session.program_running())
+                        if mode == "redirect-loop":
+                            self.assertEqual(server.requests - before, 6, "the first request and five redirects")
+                # A file that has moved is followed to its place.
+                server.mode = "moved"
+                before = server.requests
+                session.command("menuCheckNow")
+                dialog, message, buttons = wait_for_dialog(session, timeout=CHECK_BOUND)
+                self.assertEqual((message, buttons), ([ENGLISH[161]], ["OK"]))
+                self.assertEqual(server.requests - before, 3)
+                press(session, dialog, ["Return"])
                 # A check still waiting on a slow server does not hold up the exit.
                 server.mode = "trickle"
                 before = server.requests

@@ -255,8 +255,11 @@ public:
 class FakeClock : public ClockService {
 public:
     LocalTime now{2026, 12, 7, 10, 0, 0, 0};
+    std::int64_t steady = 123'456'789;  // since the system started
     LocalTime Now() override { return now; }
+    std::int64_t SteadyMs() override { return steady; }
     void Advance(int ms) {
+        steady += ms;
         int total = now.millisecond + ms;
         now.millisecond = total % 1000;
         int seconds = now.second + total / 1000;
@@ -465,9 +468,11 @@ public:
 class FakeVersionCheck : public VersionCheckService {
 public:
     std::vector<std::string> urls;
+    FetchLimits limits;
     std::shared_ptr<OnlineCheckResult> slot;
-    void Start(const std::string& url, std::shared_ptr<OnlineCheckResult> into) override {
+    void Start(const std::string& url, const FetchLimits& given, std::shared_ptr<OnlineCheckResult> into) override {
         urls.push_back(url);
+        limits = given;
         slot = std::move(into);
     }
     void Answer(const std::string& body) { slot->Set(body); }

@@ -1,4 +1,4 @@
-#include "app/Dpi.h"
+#include "engine/Dpi.h"
 
 #include <gtest/gtest.h>
 

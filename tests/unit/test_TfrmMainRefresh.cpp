@@ -19,7 +19,7 @@ TEST_F(RefreshCycle, CapturesThePatchAroundThePointerAndReportsItsPixel) {
     EXPECT_EQ(view.statusTexts[2], "B: " + std::to_string(c & 255));
     EXPECT_EQ(view.statusTexts[3], "X: 500");
     EXPECT_EQ(view.statusTexts[4], "Y: 400");
-    EXPECT_EQ(view.statusTexts[5], "f: 0.0 Hz");  // the first tick measures from the epoch
+    EXPECT_EQ(view.statusTexts[5], "f: 0.0 Hz");  // the first tick: as if the one before were long ago
     EXPECT_GE(view.repaints, 1);
 }
 
@@ -35,6 +35,14 @@ TEST_F(RefreshCycle, FrequencyIsTheIntervalSinceTheLastTick) {
     clock.Advance(40);
     form->RefresherTimer();
     EXPECT_EQ(view.statusTexts[5], "f: 25.0 Hz");
+    // The date and time jump an hour back (daylight saving ends) and forward
+    // again: the steady clock does not, and neither does the frequency.
+    for (const int hours : {-1, 2}) {
+        clock.now.hour += hours;
+        clock.Advance(20);
+        form->RefresherTimer();
+        EXPECT_EQ(view.statusTexts[5], "f: 50.0 Hz");
+    }
 }
 
 TEST_F(RefreshCycle, OwnWindowChoosesTheCaptureOfLayeredWindows) {
