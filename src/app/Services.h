@@ -8,9 +8,9 @@
 #include <span>
 #include <string>
 
-#include "app/SettingsStorage.h"
 #include "engine/Bitmap32.h"
 #include "engine/Image.h"
+#include "engine/Outcome.h"
 #include "lang/FileSystemReader.h"
 #include "web/AnswerDialogLayout.h"
 #include "web/TfrmAbout.h"
@@ -19,12 +19,14 @@
 
 namespace orvelle {
 
+class SettingsStore;
+
 // The screen and the pointer.
 class ScreenService {
 public:
     virtual ~ScreenService() = default;
-    // False when the position cannot be read (another desktop is active, for example).
-    virtual bool CursorPos(Point& position) = 0;
+    // Nothing when the position cannot be read (another desktop is active, for example).
+    virtual std::optional<Point> CursorPos() = 0;
     // Puts the pointer at `position`, a point of the virtual screen.
     virtual void SetCursorPos(Point position) = 0;
     // The rectangle spanning every monitor; its origin is negative when a
@@ -33,8 +35,8 @@ public:
     virtual Size PrimaryScreenSize() = 0;
     // Copies the screen pixels of `source` into `into` at (0, 0); `into` has
     // the source's size. `includeLayered` also captures layered windows, among
-    // them our own. False when the copy failed; `into` may then be unchanged.
-    virtual bool Capture(const Rect& source, bool includeLayered, TBitmap32& into) = 0;
+    // them our own. On failure `into` may be unchanged.
+    virtual Outcome Capture(const Rect& source, bool includeLayered, TBitmap32& into) = 0;
 
     struct Monitor {
         Rect bounds;
@@ -76,9 +78,10 @@ struct NumberFormat {
 class StartupListService {
 public:
     virtual ~StartupListService() = default;
-    enum class AddResult { Added, AlreadyPresent, KeyUnavailable, WriteFailed };
-    // Adds the value unless one of that name exists; creates the key when missing.
-    virtual AddResult AddIfMissing(const std::string& name, const std::string& command) = 0;
+    // Adds the value unless one of that name exists (which is no failure);
+    // creates the key when missing. A key that cannot be opened fails as
+    // Unavailable, a value that cannot be written as any other failure.
+    virtual Outcome AddIfMissing(const std::string& name, const std::string& command) = 0;
     // Deletes the value when the key and the value exist; failures are not reported.
     virtual void Remove(const std::string& name) = 0;
 };
@@ -109,17 +112,13 @@ public:
     virtual void ShowAbout(TfrmAbout& about) = 0;
 };
 
-// The outcome of a platform operation: empty on success, else the system's
-// own text for the error.
-using PlatformError = std::optional<std::string>;
-
 class ClipboardService {
 public:
     virtual ~ClipboardService() = default;
     // Empties the clipboard and puts the picture on it as a bitmap.
-    virtual PlatformError PutBitmap(const TBitmap32& picture) = 0;
+    virtual Outcome PutBitmap(const TBitmap32& picture) = 0;
     // Empties the clipboard and puts the text (UTF-8) on it.
-    virtual PlatformError PutText(const std::string& text) = 0;
+    virtual Outcome PutText(const std::string& text) = 0;
 };
 
 class FileService {
@@ -127,7 +126,7 @@ public:
     virtual ~FileService() = default;
     // Creates or replaces the file `path` (UTF-8) with exactly these bytes;
     // a failure leaves any file of that name as it was.
-    virtual PlatformError WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
+    virtual Outcome WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
 };
 
 // Hands work to other programs; none is waited for.
@@ -138,12 +137,12 @@ public:
     virtual void OpenUrl(const std::string& url) = 0;
     // Starts the system's help viewer with `parameters` (a help file,
     // optionally "::" and a topic); the system's text when it did not start.
-    virtual PlatformError RunHelp(const std::string& parameters) = 0;
+    virtual Outcome RunHelp(const std::string& parameters) = 0;
     // Opens a new message in the default mail program; a failure is not reported.
     virtual void OpenMail(const std::string& mailtoUrl) = 0;
-    enum class LaunchResult { Started, FileNotFound, PathNotFound, Failed };
-    // Starts a program in `directory`, not waiting for it.
-    virtual LaunchResult RunProgram(const std::string& file, const std::string& directory) = 0;
+    // Starts a program in `directory`, not waiting for it. A program that is
+    // not there fails as NotFound or PathNotFound.
+    virtual Outcome RunProgram(const std::string& file, const std::string& directory) = 0;
 };
 
 // Which of the machine-wide registry's two views on 64-bit Windows a read

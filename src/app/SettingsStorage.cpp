@@ -1,171 +1,35 @@
 #include "app/SettingsStorage.h"
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
-#include <cstdint>
 #include <fstream>
-#include <random>
 
 namespace orvelle {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The streams report only that something failed; the C library underneath
-// leaves the reason in errno, which is all the standard offers.
-std::error_code LastStreamError() {
-    const int code = errno;
-    return code != 0 ? std::error_code(code, std::generic_category()) : std::make_error_code(std::errc::io_error);
-}
-
-// A name beside the target that no other writer (another instance of the
-// program exiting at the same moment) will pick.
-fs::path TemporaryPathBeside(const fs::path& target) {
-    static std::atomic<std::uint32_t> counter{0};
-    std::uint64_t seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    try {
-        std::random_device device;
-        seed ^= (static_cast<std::uint64_t>(device()) << 32) | device();
-    } catch (...) {
-        // The clock and the counter alone still separate writers in practice.
-    }
-    std::mt19937_64 random(seed + counter.fetch_add(1));
-    static constexpr char kDigits[] = "0123456789abcdef";
-    for (;;) {
-        std::string suffix = ".";
-        std::uint64_t bits = random();
-        for (int i = 0; i < 12; ++i, bits >>= 4) suffix += kDigits[bits & 15u];
-        suffix += ".tmp";
-        fs::path candidate = target;
-        candidate += suffix;
-        std::error_code ec;
-        if (!fs::exists(candidate, ec)) return candidate;
-    }
-}
-
-// Writes `content` to the stream and closes it; the reason on failure.
-std::error_code WriteAndClose(std::ofstream& out, const std::string& content) {
-    errno = 0;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) {
-        const std::error_code error = LastStreamError();
-        out.close();
-        return error;
-    }
-    errno = 0;
-    out.close();
-    return out.fail() ? LastStreamError() : std::error_code();
-}
-
-// The file rewritten where it stands. A failure half-way can leave it cut
-// short, so this serves only where no temporary file can be made.
-WriteResult WriteInPlace(const fs::path& target, const std::string& content) {
-    errno = 0;
-    std::ofstream out(target, std::ios::binary | std::ios::trunc);
-    if (!out) return {LastStreamError()};
-    return {WriteAndClose(out, content)};
-}
-
-}  // namespace
-
-bool CanCreateFilesIn(const fs::path& folder) {
-    const fs::path trial = TemporaryPathBeside(folder / "Orvelle");
-    {
-        std::ofstream out(trial, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-    }
-    std::error_code ignored;
-    fs::remove(trial, ignored);
-    return true;
-}
-
-ReadResult FileSettingsStore::Read() {
-    ReadResult result;
+Result<std::string> FileSettingsStore::Read() {
     std::error_code ec;
     const fs::file_status status = fs::status(path_, ec);
-    if (status.type() == fs::file_type::not_found) {
-        result.status = ReadStatus::Absent;
-        return result;
-    }
-    result.status = ReadStatus::Failed;
-    if (ec) {
-        result.error = ec;
-        return result;
-    }
-    if (fs::is_directory(status)) {
-        result.error = std::make_error_code(std::errc::is_a_directory);
-        return result;
-    }
+    if (status.type() == fs::file_type::not_found)
+        return FailureOf(std::make_error_code(std::errc::no_such_file_or_directory));
+    if (ec) return FailureOf(ec);
+    if (fs::is_directory(status)) return FailureOf(std::make_error_code(std::errc::is_a_directory));
 
     errno = 0;
     std::ifstream in(path_, std::ios::binary);
-    if (!in) {
-        result.error = LastStreamError();
-        return result;
-    }
+    // Whatever the system says, a file that is there but cannot be opened is
+    // no first run: its values must not be written over.
+    if (!in) return MakeFailure(StreamFailureText());
+    std::string content;
     char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        result.content.append(buffer, static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad()) {
-        result.error = LastStreamError();
-        result.content.clear();
-        return result;
-    }
-    result.status = ReadStatus::Ok;
-    return result;
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) content.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return MakeFailure(StreamFailureText());
+    return content;
 }
 
-WriteResult FileSettingsStore::Write(const std::string& content) {
-    std::error_code ec;
-    fs::path target = path_;
-    // A rename would put a plain file in place of a link; write where it points.
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        fs::path resolved = fs::canonical(target, ec);
-        if (ec) return {ec};
-        target = std::move(resolved);
-    }
-
-    const fs::file_status status = fs::status(target, ec);
-    const bool exists = status.type() != fs::file_type::not_found;
-    if (exists && ec) return {ec};
-    // Replacing a file by rename needs only a writable folder, so without this
-    // check a file the user made read-only would be overwritten all the same.
-    if (exists && fs::is_regular_file(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        return {std::make_error_code(std::errc::permission_denied)};
-    }
-
-    if (!exists && missingFolder_ == MissingFolder::Create && target.has_parent_path()) {
-        fs::create_directories(target.parent_path(), ec);
-        if (ec) return {ec};
-    }
-
-    const fs::path temporary = TemporaryPathBeside(target);
-    auto fail = [&](std::error_code error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return WriteResult{error};
-    };
-
-    errno = 0;
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        const std::error_code error = LastStreamError();
-        if (exists && fs::is_regular_file(status)) return WriteInPlace(target, content);
-        return {error};
-    }
-    if (const std::error_code error = WriteAndClose(out, content)) return fail(error);
-
-    // The new file keeps the old one's permissions; on failure it keeps the
-    // defaults, which is no reason to lose the settings.
-    if (exists) fs::permissions(temporary, status.permissions(), ec);
-
-    fs::rename(temporary, target, ec);
-    if (ec) return fail(ec);
-    return {};
+Outcome FileSettingsStore::Write(const std::string& content) {
+    if (const std::error_code error = ReplaceFileContent(path_, content, missingFolder_)) return FailureOf(error);
+    return std::nullopt;
 }
 
 }  // namespace orvelle

@@ -219,7 +219,7 @@ private:
     void ShowGuideTip(Point pointer);
     void HideGuideTip();
     // Reports a failed export in a message box; the program goes on.
-    void ReportFailure(const PlatformError& error);
+    void ReportFailure(const Outcome& outcome);
 
     MainView& view_;
     Services services_;

@@ -251,8 +251,9 @@ void TfrmMain::menuAutostartClick() {
     SetChecked(Command::menuAutostart, !Checked(Command::menuAutostart));
     if (Checked(Command::menuAutostart)) {
         // Quoted, so that a path with blanks cannot start another program.
-        const auto result = services_.startupList.AddIfMissing(StartupValueName, "\"" + services_.programPath + "\"");
-        if (result == StartupListService::AddResult::WriteFailed)
+        // A key that cannot be opened is not reported, a value that cannot be written is.
+        const Outcome added = services_.startupList.AddIfMissing(StartupValueName, "\"" + services_.programPath + "\"");
+        if (added && !added->Is(Failure::Kind::Unavailable))
             services_.dialogs.ShowError(std::string("Failed to set data for '") + StartupValueName + "'");
     } else {
         services_.startupList.Remove(StartupValueName);

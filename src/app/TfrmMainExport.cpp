@@ -14,8 +14,8 @@ TBitmap32 TfrmMain::ExportPicture() const {
     return picture;
 }
 
-void TfrmMain::ReportFailure(const PlatformError& error) {
-    if (error) services_.dialogs.ShowError(*error);
+void TfrmMain::ReportFailure(const Outcome& outcome) {
+    if (outcome) services_.dialogs.ShowError(outcome->text);
 }
 
 void TfrmMain::menuCopyClick() { ReportFailure(services_.clipboard.PutBitmap(ExportPicture())); }

@@ -15,11 +15,11 @@ void TfrmMain::ShowGuides() {
 }
 
 void TfrmMain::GuideMouseDown(GuidePart part) {
-    Point pointer;
     // Without a pointer position there is nothing to measure the drag from.
-    if (!services_.screen.CursorPos(pointer)) return;
-    guides_.MouseDown(part, pointer);
-    ShowGuideTip(pointer);
+    const std::optional<Point> pointer = services_.screen.CursorPos();
+    if (!pointer) return;
+    guides_.MouseDown(part, *pointer);
+    ShowGuideTip(*pointer);
 }
 
 void TfrmMain::ShowGuideTip(Point pointer) {
@@ -31,16 +31,16 @@ void TfrmMain::ShowGuideTip(Point pointer) {
 }
 
 void TfrmMain::GuideMouseMove(GuidePart part) {
-    Point pointer;
-    if (!services_.screen.CursorPos(pointer)) return;
+    const std::optional<Point> pointer = services_.screen.CursorPos();
+    if (!pointer) return;
     // The moves of every line go to the line being dragged, those of every
     // handle to the handle being dragged, whichever control reports them.
     if (IsHandle(part))
-        guides_.AnyIconMouseMove(pointer);
+        guides_.AnyIconMouseMove(*pointer);
     else
-        guides_.AnyGuideMouseMove(pointer);
+        guides_.AnyGuideMouseMove(*pointer);
     ShowGuides();
-    ShowGuideTip(pointer);
+    ShowGuideTip(*pointer);
 }
 
 void TfrmMain::GuideMouseUp(GuidePart part) {

@@ -7,10 +7,10 @@
 namespace orvelle {
 
 void TfrmMain::NudgePointer(int dx, int dy, bool shift) {
-    Point pointer;
-    if (!services_.screen.CursorPos(pointer)) return;
-    const Point moved = NudgedPointer(pointer, dx, dy, shift ? zoom_ : 1, services_.screen.VirtualScreen());
-    if (moved == pointer) return;
+    const std::optional<Point> pointer = services_.screen.CursorPos();
+    if (!pointer) return;
+    const Point moved = NudgedPointer(*pointer, dx, dy, shift ? zoom_ : 1, services_.screen.VirtualScreen());
+    if (moved == *pointer) return;
     services_.screen.SetCursorPos(moved);
     // The view follows at once rather than at the next tick, which need not
     // come soon; it is no tick, so the frequency is not measured.

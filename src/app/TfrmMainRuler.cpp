@@ -21,10 +21,10 @@ void TfrmMain::ReadRulerPath() {
 }
 
 void TfrmMain::menuRulerClick() {
-    using Launch = ShellService::LaunchResult;
     if (!rulerPath_.empty()) {
-        const Launch result = services_.shell.RunProgram(rulerPath_, FolderOf(rulerPath_));
-        if (result != Launch::FileNotFound && result != Launch::PathNotFound) return;
+        const Outcome launched = services_.shell.RunProgram(rulerPath_, FolderOf(rulerPath_));
+        // Only a program that is not there is offered for download; any other failure says nothing.
+        if (!launched || !(launched->Is(Failure::Kind::NotFound) || launched->Is(Failure::Kind::PathNotFound))) return;
     }
     if (Ask(64, {163, 164}, IconKind::Question) == 1)
         actBrowse(WebPageUrl(hosts_, WebSite::Product, kDownloadPagePath));

@@ -10,6 +10,7 @@
 #include "app/MainWindowDesign.h"
 #include "app/ProfileFile.h"
 #include "app/ProfileValues.h"
+#include "app/SettingsStorage.h"
 #include "app/TfrmMain.h"
 #include "engine/StandardColors.h"
 
@@ -77,8 +78,9 @@ std::string PathText(const std::filesystem::path& path) {
 }  // namespace
 
 void TfrmMain::ReadSettings() {
-    const ReadResult content = services_.settings.Read();
-    const ProfileFile file(content.status == ReadStatus::Ok ? content.content : std::string());
+    const Result<std::string> content = services_.settings.Read();
+    const bool absent = !content.Ok() && content.Error().Is(Failure::Kind::NotFound);
+    const ProfileFile file(content.Ok() ? content.Value() : std::string());
     auto readBool = [&](std::string_view section, std::string_view key, bool fallback) {
         return ReadProfileBool(file, section, key, fallback);
     };
@@ -130,8 +132,8 @@ void TfrmMain::ReadSettings() {
     // Only now may shutdown write the file. A file that exists but could not
     // be read is never overwritten: its values were not seen, and writing
     // ours would destroy them. The same holds when start-up failed earlier.
-    settingsRead_ = content.status != ReadStatus::Failed;
-    firstRun_ = content.status == ReadStatus::Absent;
+    settingsRead_ = content.Ok() || absent;
+    firstRun_ = absent;
 }
 
 void TfrmMain::PlaceWindow(const Rect& requested) {
@@ -156,10 +158,11 @@ void TfrmMain::PlaceWindow(const Rect& requested) {
 void TfrmMain::WriteSettings() {
     if (!settingsRead_) return;
     // The file is read again so that every line we do not own survives.
-    const ReadResult stored = services_.settings.Read();
+    const Result<std::string> stored = services_.settings.Read();
     const std::string path = PathText(services_.settings.Path());
-    if (stored.status == ReadStatus::Failed) throw std::runtime_error("Unable to write to " + path);
-    ProfileFile file(stored.status == ReadStatus::Ok ? stored.content : std::string());
+    if (!stored.Ok() && !stored.Error().Is(Failure::Kind::NotFound))
+        throw std::runtime_error("Unable to write to " + path);
+    ProfileFile file(stored.Ok() ? stored.Value() : std::string());
 
     auto writeBool = [&](std::string_view section, std::string_view key, bool value) {
         WriteProfileBool(file, section, key, value);
@@ -197,7 +200,7 @@ void TfrmMain::WriteSettings() {
     }
     writeBool(kOptions, "SaveSettings", Checked(Command::menuSave));
 
-    if (!services_.settings.Write(file.Text()).Ok()) throw std::runtime_error("Unable to write to " + path);
+    if (services_.settings.Write(file.Text())) throw std::runtime_error("Unable to write to " + path);
 }
 
 }  // namespace orvelle

@@ -100,15 +100,14 @@ void TfrmMain::RefreshView() {
     const bool frozen = Checked(Command::menuFreeze);
     const Size captureSize{capture_.Width(), capture_.Height()};
     if (capture_.Empty()) return;
-    Point pointer;
-    if (!services_.screen.CursorPos(pointer)) pointer = Point{0, 0};
+    const Point pointer = services_.screen.CursorPos().value_or(Point{0, 0});
     const CapturePlacement placement = PlaceCapture(pointer, captureSize, services_.screen.VirtualScreen());
 
     if (!frozen) {
         // A failed copy leaves the previous picture in place.
         const CapturePolicy policy = ChooseCapturePolicy(Checked(Command::menuOwn), services_.windowsBuild,
                                                          services_.screen.InRemoteSession());
-        if (services_.screen.Capture(placement.source, policy.captureLayered, capture_))
+        if (!services_.screen.Capture(placement.source, policy.captureLayered, capture_))
             captureOrigin_ = Point{placement.source.left, placement.source.top};
         const Point readout = ReadoutPixel(placement, captureSize);
         const Pixel c = capture_.At(readout.x, readout.y);

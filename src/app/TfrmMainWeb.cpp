@@ -26,9 +26,9 @@ constexpr struct {
 void TfrmMain::actBrowse(const std::string& url) { services_.shell.OpenUrl(url); }
 
 bool TfrmMain::actRunHelp(const std::string& parameters) {
-    const PlatformError error = services_.shell.RunHelp(parameters);
-    if (error) services_.dialogs.ShowError(*error);
-    return !error;
+    const Outcome started = services_.shell.RunHelp(parameters);
+    if (started) services_.dialogs.ShowError(started->text);
+    return !started;
 }
 
 void TfrmMain::menuShowHelpClick() { actRunHelp(QuotedArgument(HelpFileFor(services_.programPath))); }

@@ -14,7 +14,7 @@
 
 namespace orvelle::win32 {
 
-std::string SystemErrorText(DWORD error) {
+Failure SystemFailure(DWORD error) {
     wchar_t* text = nullptr;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
@@ -24,7 +24,10 @@ std::string SystemErrorText(DWORD error) {
     while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
         message.pop_back();
     if (message.empty()) message = L"Error " + std::to_wstring(error);
-    return Narrow(message);
+    const Failure::Kind kind = error == ERROR_FILE_NOT_FOUND   ? Failure::Kind::NotFound
+                               : error == ERROR_PATH_NOT_FOUND ? Failure::Kind::PathNotFound
+                                                               : Failure::Kind::Other;
+    return MakeFailure(Narrow(message), kind);
 }
 
 std::optional<std::string> Win32Dialogs::AskSaveFileName(const SaveDialogRequest& request) {
@@ -68,7 +71,7 @@ bool OpenClipboardPatiently(HWND owner) {
 
 }  // namespace
 
-PlatformError Win32Clipboard::PutBitmap(const TBitmap32& picture) {
+Outcome Win32Clipboard::PutBitmap(const TBitmap32& picture) {
     // A bitmap of the screen's format, which every program can paste; the
     // system offers it as a DIB too.
     const BITMAPINFO info = Dib32Info(picture.Width(), picture.Height());
@@ -76,14 +79,14 @@ PlatformError Win32Clipboard::PutBitmap(const TBitmap32& picture) {
     OwnedBitmap bitmap(CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, picture.Ref().pixels, &info, DIB_RGB_COLORS));
     const DWORD createError = GetLastError();
     ReleaseDC(nullptr, screen);
-    if (bitmap == nullptr) return SystemErrorText(createError != 0 ? createError : ERROR_NOT_ENOUGH_MEMORY);
+    if (bitmap == nullptr) return SystemFailure(createError != 0 ? createError : ERROR_NOT_ENOUGH_MEMORY);
 
-    if (!OpenClipboardPatiently(owner_)) return SystemErrorText(GetLastError());
-    PlatformError failure;
+    if (!OpenClipboardPatiently(owner_)) return SystemFailure(GetLastError());
+    Outcome failure;
     if (!EmptyClipboard()) {
-        failure = SystemErrorText(GetLastError());
+        failure = SystemFailure(GetLastError());
     } else if (SetClipboardData(CF_BITMAP, bitmap.get()) == nullptr) {
-        failure = SystemErrorText(GetLastError());
+        failure = SystemFailure(GetLastError());
     } else {
         bitmap.release();  // the clipboard owns it now
     }
@@ -91,16 +94,16 @@ PlatformError Win32Clipboard::PutBitmap(const TBitmap32& picture) {
     return failure;
 }
 
-PlatformError Win32Clipboard::PutText(const std::string& text) {
+Outcome Win32Clipboard::PutText(const std::string& text) {
     const std::wstring wide = Widen(text);
     const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) return SystemErrorText(GetLastError());
+    if (memory == nullptr) return SystemFailure(GetLastError());
     void* target = GlobalLock(memory);
     if (target == nullptr) {
         const DWORD error = GetLastError();
         GlobalFree(memory);
-        return SystemErrorText(error);
+        return SystemFailure(error);
     }
     std::memcpy(target, wide.c_str(), bytes);
     GlobalUnlock(memory);
@@ -108,47 +111,19 @@ PlatformError Win32Clipboard::PutText(const std::string& text) {
     if (!OpenClipboardPatiently(owner_)) {
         const DWORD error = GetLastError();
         GlobalFree(memory);
-        return SystemErrorText(error);
+        return SystemFailure(error);
     }
-    PlatformError failure;
+    Outcome failure;
     if (!EmptyClipboard()) {
-        failure = SystemErrorText(GetLastError());
+        failure = SystemFailure(GetLastError());
     } else if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-        failure = SystemErrorText(GetLastError());
+        failure = SystemFailure(GetLastError());
     } else {
         memory = nullptr;  // the clipboard owns it now
     }
     CloseClipboard();
     if (memory != nullptr) GlobalFree(memory);
     return failure;
-}
-
-PlatformError Win32Files::WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const std::wstring target = Widen(path);
-    // The bytes go to a file beside the target, which then takes its place:
-    // a failure halfway leaves the old file, or none, never a broken picture.
-    const std::wstring temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return SystemErrorText(GetLastError());
-    DWORD error = 0;
-    std::size_t written = 0;
-    while (written < bytes.size() && error == 0) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 24));
-        DWORD done = 0;
-        if (!WriteFile(file, bytes.data() + written, chunk, &done, nullptr) || done == 0)
-            error = GetLastError() != 0 ? GetLastError() : ERROR_WRITE_FAULT;
-        written += done;
-    }
-    if (error == 0 && !FlushFileBuffers(file)) error = GetLastError();
-    if (!CloseHandle(file) && error == 0) error = GetLastError();
-    if (error == 0 && !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        error = GetLastError();
-    if (error != 0) {
-        DeleteFileW(temporary.c_str());
-        return SystemErrorText(error);
-    }
-    return std::nullopt;
 }
 
 }  // namespace orvelle::win32

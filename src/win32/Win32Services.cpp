@@ -25,11 +25,10 @@ std::wstring LocaleText(LCTYPE item) {
 
 }  // namespace
 
-bool Win32Screen::CursorPos(Point& position) {
+std::optional<Point> Win32Screen::CursorPos() {
     POINT p;
-    if (!GetCursorPos(&p)) return false;
-    position = Point{p.x, p.y};
-    return true;
+    if (!GetCursorPos(&p)) return std::nullopt;
+    return Point{p.x, p.y};
 }
 
 void Win32Screen::SetCursorPos(Point position) { ::SetCursorPos(position.x, position.y); }
@@ -41,22 +40,23 @@ Rect Win32Screen::VirtualScreen() {
 
 Size Win32Screen::PrimaryScreenSize() { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
-bool Win32Screen::Capture(const Rect& source, bool includeLayered, TBitmap32& into) {
+Outcome Win32Screen::Capture(const Rect& source, bool includeLayered, TBitmap32& into) {
     const int width = source.Width();
     const int height = source.Height();
-    if (!buffer_.EnsureSize(width, height)) return false;
+    if (!buffer_.EnsureSize(width, height)) return SystemFailure(ERROR_NOT_ENOUGH_MEMORY);
     HDC screen = GetDC(nullptr);
-    if (screen == nullptr) return false;
+    if (screen == nullptr) return SystemFailure(GetLastError());
     // Layered windows, our own among them, are only in the copy with CAPTUREBLT.
     const DWORD operation = includeLayered ? SRCCOPY | CAPTUREBLT : SRCCOPY;
     const bool copied = BitBlt(buffer_.Dc(), 0, 0, width, height, screen, source.left, source.top, operation) != 0;
+    const DWORD copyError = GetLastError();
     ReleaseDC(nullptr, screen);
-    if (!copied) return false;
+    if (!copied) return SystemFailure(copyError);
     GdiFlush();
     into.SetSize(width, height);
     const ImageRef pixels = buffer_.Pixels();
     for (int y = 0; y < height; ++y) std::memcpy(into.Row(y), pixels.Row(y), static_cast<std::size_t>(width) * 4);
-    return true;
+    return std::nullopt;
 }
 
 ScreenService::Monitor Win32Screen::NearestMonitor(const Rect& window) {
@@ -81,20 +81,21 @@ LocalTime Win32Clock::Now() {
     return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
-StartupListService::AddResult Win32StartupList::AddIfMissing(const std::string& name, const std::string& command) {
+Outcome Win32StartupList::AddIfMissing(const std::string& name, const std::string& command) {
     HKEY opened = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &opened,
                         nullptr) != ERROR_SUCCESS)
-        return AddResult::KeyUnavailable;
+        return MakeFailure("", Failure::Kind::Unavailable);
     const OwnedKey key(opened);
     const std::wstring valueName = Widen(name);
     if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
-        return AddResult::AlreadyPresent;
+        return std::nullopt;
     const std::wstring data = Widen(command);
     const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
     const LSTATUS written =
         RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()), bytes);
-    return written == ERROR_SUCCESS ? AddResult::Added : AddResult::WriteFailed;
+    if (written != ERROR_SUCCESS) return SystemFailure(static_cast<DWORD>(written));
+    return std::nullopt;
 }
 
 void Win32StartupList::Remove(const std::string& name) {

@@ -15,11 +15,11 @@ namespace orvelle::win32 {
 
 class Win32Screen : public ScreenService {
 public:
-    bool CursorPos(Point& position) override;
+    std::optional<Point> CursorPos() override;
     void SetCursorPos(Point position) override;
     Rect VirtualScreen() override;
     Size PrimaryScreenSize() override;
-    bool Capture(const Rect& source, bool includeLayered, TBitmap32& into) override;
+    Outcome Capture(const Rect& source, bool includeLayered, TBitmap32& into) override;
     Monitor NearestMonitor(const Rect& window) override;
     bool InRemoteSession() override;
 
@@ -36,7 +36,7 @@ public:
 // The Run key of the current user.
 class Win32StartupList : public StartupListService {
 public:
-    AddResult AddIfMissing(const std::string& name, const std::string& command) override;
+    Outcome AddIfMissing(const std::string& name, const std::string& command) override;
     void Remove(const std::string& name) override;
 };
 
@@ -55,17 +55,13 @@ private:
 class Win32Clipboard : public ClipboardService {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
-    PlatformError PutBitmap(const TBitmap32& picture) override;
-    PlatformError PutText(const std::string& text) override;
+    Outcome PutBitmap(const TBitmap32& picture) override;
+    Outcome PutText(const std::string& text) override;
 
 private:
     HWND owner_ = nullptr;
 };
 
-class Win32Files : public FileService {
-public:
-    PlatformError WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
-};
 
 class Win32FileSystem : public FileSystemReader {
 public:
@@ -78,9 +74,9 @@ class Win32Shell : public ShellService {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
     void OpenUrl(const std::string& url) override;
-    PlatformError RunHelp(const std::string& parameters) override;
+    Outcome RunHelp(const std::string& parameters) override;
     void OpenMail(const std::string& mailtoUrl) override;
-    LaunchResult RunProgram(const std::string& file, const std::string& directory) override;
+    Outcome RunProgram(const std::string& file, const std::string& directory) override;
 
 private:
     HWND owner_ = nullptr;
@@ -98,8 +94,8 @@ public:
     void Start(const std::string& url, const FetchLimits& limits, std::shared_ptr<OnlineCheckResult> slot) override;
 };
 
-// The system's text for an error code from GetLastError.
-std::string SystemErrorText(DWORD error);
+// The failure an error code from GetLastError stands for, with the system's text.
+Failure SystemFailure(DWORD error);
 
 // A message box with the application title and the error icon.
 void ShowErrorMessage(HWND owner, const std::string& text);

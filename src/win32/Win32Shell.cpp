@@ -65,13 +65,13 @@ void Win32Shell::OpenUrl(const std::string& url) {
 
 // The viewer is started by its full path in the Windows folder: a bare name
 // would be looked up along a path that can include the current folder.
-PlatformError Win32Shell::RunHelp(const std::string& parameters) {
+Outcome Win32Shell::RunHelp(const std::string& parameters) {
     const DWORD error = StartHelpViewer(Widen(parameters), L"");
     if (error == 0) return std::nullopt;
-    return SystemErrorText(error);
+    return SystemFailure(error);
 }
 
-Win32Shell::LaunchResult Win32Shell::RunProgram(const std::string& file, const std::string& directory) {
+Outcome Win32Shell::RunProgram(const std::string& file, const std::string& directory) {
     const std::wstring wideFile = Widen(file);
     const std::wstring wideDirectory = Widen(directory);
     SHELLEXECUTEINFOW run{};
@@ -82,12 +82,8 @@ Win32Shell::LaunchResult Win32Shell::RunProgram(const std::string& file, const s
     run.lpParameters = L"";
     run.lpDirectory = wideDirectory.empty() ? nullptr : wideDirectory.c_str();
     run.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExW(&run)) return LaunchResult::Started;
-    switch (GetLastError()) {
-        case ERROR_FILE_NOT_FOUND: return LaunchResult::FileNotFound;
-        case ERROR_PATH_NOT_FOUND: return LaunchResult::PathNotFound;
-        default: return LaunchResult::Failed;
-    }
+    if (ShellExecuteExW(&run)) return std::nullopt;
+    return SystemFailure(GetLastError());
 }
 
 std::optional<std::string> Win32Registry::ReadMachineString(const std::string& key, const std::string& name,

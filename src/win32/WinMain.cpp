@@ -8,6 +8,7 @@
 #include "Text.h"
 #include "Win32Services.h"
 #include "app/SettingsLocation.h"
+#include "app/ReplaceFile.h"
 #include "app/SettingsStorage.h"
 #include "app/TfrmMain.h"
 
@@ -30,7 +31,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     dialogs.SetOwner(window.Handle());
     Win32Clipboard clipboard;
     clipboard.SetOwner(window.Handle());
-    Win32Files files;
+    DiskFiles files;
     Win32FileSystem fileSystem;
     Win32Shell shell;
     shell.SetOwner(window.Handle());

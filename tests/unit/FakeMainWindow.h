@@ -226,26 +226,25 @@ public:
                static_cast<Pixel>((x ^ y) & 255);
     }
 
-    bool CursorPos(Point& p) override {
-        if (!cursorReadable) return false;
-        p = cursor;
-        return true;
+    std::optional<Point> CursorPos() override {
+        if (!cursorReadable) return std::nullopt;
+        return cursor;
     }
     void SetCursorPos(Point p) override { cursor = p; }
     Rect VirtualScreen() override { return virtualScreen; }
     Size PrimaryScreenSize() override { return primary; }
-    bool Capture(const Rect& source, bool includeLayered, TBitmap32& into) override {
+    Outcome Capture(const Rect& source, bool includeLayered, TBitmap32& into) override {
         if (record) {
             captures.push_back(source);
             captureIncludedLayered.push_back(includeLayered);
         }
-        if (!captureWorks) return false;
+        if (!captureWorks) return MakeFailure("The operation failed.");
         for (int y = 0; y < into.Height(); ++y)
             for (int x = 0; x < into.Width(); ++x) {
                 const Point at{source.left + x, source.top + y};
                 into.At(x, y) = changed && at == changed->first ? changed->second : PixelAt(at.x, at.y);
             }
-        return true;
+        return std::nullopt;
     }
     Monitor NearestMonitor(const Rect&) override { return monitor; }
     bool remoteSession = false;
@@ -274,12 +273,12 @@ public:
     bool keyAvailable = true;
     bool writable = true;
 
-    AddResult AddIfMissing(const std::string& name, const std::string& command) override {
-        if (!keyAvailable) return AddResult::KeyUnavailable;
-        if (values.count(name)) return AddResult::AlreadyPresent;
-        if (!writable) return AddResult::WriteFailed;
+    Outcome AddIfMissing(const std::string& name, const std::string& command) override {
+        if (!keyAvailable) return MakeFailure("", Failure::Kind::Unavailable);
+        if (values.count(name)) return std::nullopt;
+        if (!writable) return MakeFailure("Access is denied.");
         values[name] = command;
-        return AddResult::Added;
+        return std::nullopt;
     }
     void Remove(const std::string& name) override {
         if (keyAvailable) values.erase(name);
@@ -348,17 +347,17 @@ public:
 class FakeClipboard : public ClipboardService {
 public:
     std::optional<TBitmap32> bitmap;
-    PlatformError failure;  // set: the clipboard cannot be opened
+    Outcome failure;  // set: the clipboard cannot be opened
     int emptied = 0;
     std::optional<std::string> text;
-    PlatformError PutBitmap(const TBitmap32& picture) override {
+    Outcome PutBitmap(const TBitmap32& picture) override {
         if (failure) return failure;
         ++emptied;
         bitmap = picture;
         text.reset();
         return std::nullopt;
     }
-    PlatformError PutText(const std::string& t) override {
+    Outcome PutText(const std::string& t) override {
         if (failure) return failure;
         ++emptied;
         bitmap.reset();
@@ -370,8 +369,8 @@ public:
 class FakeFiles : public FileService {
 public:
     std::map<std::string, std::vector<std::uint8_t>> files;
-    PlatformError failure;  // set: every write fails with this text
-    PlatformError WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override {
+    Outcome failure;  // set: every write fails with this text
+    Outcome WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override {
         if (failure) return failure;
         files[path].assign(bytes.begin(), bytes.end());
         return std::nullopt;
@@ -431,9 +430,9 @@ public:
     std::vector<std::string> opened;  // web pages
     std::vector<std::string> helpRuns;
     std::vector<std::string> mails;
-    PlatformError helpFailure;
+    Outcome helpFailure;
     void OpenUrl(const std::string& url) override { opened.push_back(url); }
-    PlatformError RunHelp(const std::string& parameters) override {
+    Outcome RunHelp(const std::string& parameters) override {
         helpRuns.push_back(parameters);
         return helpFailure;
     }
@@ -444,8 +443,8 @@ public:
         std::string directory;
     };
     std::vector<Run> runs;
-    LaunchResult runResult = LaunchResult::Started;
-    LaunchResult RunProgram(const std::string& file, const std::string& directory) override {
+    Outcome runResult;  // started
+    Outcome RunProgram(const std::string& file, const std::string& directory) override {
         runs.push_back({file, directory});
         return runResult;
     }

@@ -19,19 +19,19 @@ public:
                                    std::filesystem::path path = "C:\\Program Files\\Orvelle\\Orvelle.ini")
         : content_(std::move(content)), path_(std::move(path)) {}
 
-    ReadResult Read() override {
+    Result<std::string> Read() override {
         ++reads_;
-        if (readError_) return {ReadStatus::Failed, {}, readError_};
-        if (!content_) return {ReadStatus::Absent, {}, {}};
-        return {ReadStatus::Ok, *content_, {}};
+        if (readError_) return MakeFailure(readError_.message());
+        if (!content_) return FailureOf(std::make_error_code(std::errc::no_such_file_or_directory));
+        return *content_;
     }
 
     // A failing write leaves the content as it was, as the real store does.
-    WriteResult Write(const std::string& content) override {
+    Outcome Write(const std::string& content) override {
         writes_.push_back(content);
-        if (writeError_) return {writeError_};
+        if (writeError_) return FailureOf(writeError_);
         content_ = content;
-        return {};
+        return std::nullopt;
     }
 
     std::filesystem::path Path() const override { return path_; }

@@ -178,7 +178,7 @@ TEST_F(Inspecting, CopyColourPutsThePointerPixelsTextOnTheClipboard) {
     form->Execute(Command::menuCopyColor);
     EXPECT_EQ(clipboard.text, expected);
 
-    clipboard.failure = "The clipboard is in use.";
+    clipboard.failure = MakeFailure("The clipboard is in use.");
     form->Execute(Command::menuCopyColor);
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_EQ(dialogs.errors[0], "The clipboard is in use.");

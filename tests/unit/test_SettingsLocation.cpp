@@ -67,11 +67,11 @@ TEST_F(SettingsLocationOnDisk, AFolderThatTakesNoFileSendsTheSettingsToTheProfil
     ASSERT_EQ(location.path, folder_ / "profile" / "Orvelle" / "Orvelle.ini");
 
     FileSettingsStore store(location.path, location.missingFolder);
-    EXPECT_EQ(store.Read().status, ReadStatus::Absent);
-    ASSERT_TRUE(store.Write("[Options]\r\nSaveSettings=1\r\n").Ok());
-    const ReadResult read = store.Read();
-    EXPECT_EQ(read.status, ReadStatus::Ok);
-    EXPECT_EQ(read.content, "[Options]\r\nSaveSettings=1\r\n");
+    EXPECT_TRUE(store.Read().Error().Is(Failure::Kind::NotFound));
+    ASSERT_FALSE(store.Write("[Options]\r\nSaveSettings=1\r\n"));
+    const Result<std::string> read = store.Read();
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(read.Value(), "[Options]\r\nSaveSettings=1\r\n");
     EXPECT_FALSE(fs::exists(folder_ / "gone"));
 }
 

@@ -69,21 +69,20 @@ const std::string kOldContent = "[Magnification]\r\nLevel=7\r\n";
 
 TEST_F(SettingsStorageTest, AMissingFileIsAbsentNotAFailure) {
     FileSettingsStore store(path_);
-    const ReadResult read = store.Read();
-    EXPECT_EQ(read.status, ReadStatus::Absent);
-    EXPECT_FALSE(read.error);
-    EXPECT_TRUE(read.content.empty());
+    const Result<std::string> read = store.Read();
+    EXPECT_FALSE(read.Ok());
+    EXPECT_TRUE(read.Error().Is(Failure::Kind::NotFound));
 
     FileSettingsStore inMissingFolder(folder_ / "gone" / "Orvelle.ini");
-    EXPECT_EQ(inMissingFolder.Read().status, ReadStatus::Absent);
+    EXPECT_TRUE(inMissingFolder.Read().Error().Is(Failure::Kind::NotFound));
 }
 
 TEST_F(SettingsStorageTest, AFolderInPlaceOfTheFileFailsToRead) {
     fs::create_directory(path_);
-    const ReadResult read = FileSettingsStore(path_).Read();
-    EXPECT_EQ(read.status, ReadStatus::Failed);
-    EXPECT_TRUE(read.error);
-    EXPECT_FALSE(read.error.message().empty());
+    const Result<std::string> read = FileSettingsStore(path_).Read();
+    ASSERT_FALSE(read.Ok());
+    EXPECT_TRUE(read.Error().Is(Failure::Kind::Other));
+    EXPECT_FALSE(read.Error().text.empty());
 }
 
 TEST_F(SettingsStorageTest, WriteCreatesTheFileAndReadReturnsItsBytes) {
@@ -93,18 +92,18 @@ TEST_F(SettingsStorageTest, WriteCreatesTheFileAndReadReturnsItsBytes) {
     for (int i = 0; i < 10000; ++i) content += static_cast<char>(i * 7);  // larger than any buffer
 
     FileSettingsStore store(path_);
-    const WriteResult write = store.Write(content);
-    ASSERT_TRUE(write.Ok()) << write.error.message();
+    const Outcome write = store.Write(content);
+    ASSERT_FALSE(write) << write->text;
     EXPECT_EQ(Get(path_), content);
     EXPECT_EQ(Names(), std::vector<std::string>{"Orvelle.ini"});
 
-    const ReadResult read = store.Read();
-    EXPECT_EQ(read.status, ReadStatus::Ok);
-    EXPECT_EQ(read.content, content);
+    const Result<std::string> read = store.Read();
+    EXPECT_TRUE(read.Ok());
+    EXPECT_EQ(read.Value(), content);
 
-    ASSERT_TRUE(store.Write("").Ok());
-    EXPECT_EQ(store.Read().content, "");
-    EXPECT_EQ(store.Read().status, ReadStatus::Ok);
+    ASSERT_FALSE(store.Write(""));
+    EXPECT_EQ(store.Read().Value(), "");
+    EXPECT_TRUE(store.Read().Ok());
 }
 
 TEST_F(SettingsStorageTest, ARewriteKeepsCommentsAndForeignSections) {
@@ -119,13 +118,13 @@ TEST_F(SettingsStorageTest, ARewriteKeepsCommentsAndForeignSections) {
     Put(path_, original);
     FileSettingsStore store(path_);
 
-    const ReadResult read = store.Read();
-    ASSERT_EQ(read.status, ReadStatus::Ok);
-    ProfileFile file(read.content);
+    const Result<std::string> read = store.Read();
+    ASSERT_TRUE(read.Ok());
+    ProfileFile file(read.Value());
     EXPECT_EQ(ReadProfileInteger(file, "Magnification", "Level", 8), 7);
     WriteProfileInteger(file, "Magnification", "Level", 12);
     WriteProfileBool(file, "Window", "Maximized", true);
-    ASSERT_TRUE(store.Write(file.Text()).Ok());
+    ASSERT_FALSE(store.Write(file.Text()));
 
     EXPECT_EQ(Get(path_),
               "; kept by the user\r\n"
@@ -147,10 +146,9 @@ TEST_F(SettingsStorageTest, AReadOnlyFileIsReportedAndLeftAlone) {
 
     // The check does not rest on the system refusing: it holds for root too,
     // who may write any file, and for a rename, which needs only the folder.
-    const WriteResult write = FileSettingsStore(path_).Write("[Magnification]\r\nLevel=2\r\n");
-    EXPECT_FALSE(write.Ok());
-    EXPECT_EQ(write.error, std::errc::permission_denied);
-    EXPECT_FALSE(write.error.message().empty());
+    const Outcome write = FileSettingsStore(path_).Write("[Magnification]\r\nLevel=2\r\n");
+    ASSERT_TRUE(write);
+    EXPECT_EQ(write->text, std::make_error_code(std::errc::permission_denied).message());
     EXPECT_EQ(Get(path_), kOldContent);
     EXPECT_EQ(fs::status(path_).permissions(), before);
     EXPECT_EQ(Names(), std::vector<std::string>{"Orvelle.ini"});
@@ -169,8 +167,8 @@ TEST_F(SettingsStorageTest, AReadOnlyFolderIsReportedAndLeftAlone) {
             GTEST_SKIP() << "a read-only folder does not stop this user from writing";
         }
     }
-    const WriteResult write = FileSettingsStore(path_).Write("[Magnification]\r\nLevel=2\r\n");
-    EXPECT_FALSE(write.Ok());
+    const Outcome write = FileSettingsStore(path_).Write("[Magnification]\r\nLevel=2\r\n");
+    EXPECT_TRUE(write);
     EXPECT_EQ(Get(path_), kOldContent);
     EXPECT_EQ(Names(), std::vector<std::string>{"Orvelle.ini"});
 }
@@ -180,9 +178,9 @@ TEST_F(SettingsStorageTest, AFailedReplaceRemovesTheTemporaryFile) {
     // full, and only the final step fails.
     fs::create_directory(path_);
     Put(path_ / "inside", "x");
-    const WriteResult write = FileSettingsStore(path_).Write(kOldContent);
-    EXPECT_FALSE(write.Ok());
-    EXPECT_FALSE(write.error.message().empty());
+    const Outcome write = FileSettingsStore(path_).Write(kOldContent);
+    ASSERT_TRUE(write);
+    EXPECT_FALSE(write->text.empty());
     EXPECT_TRUE(fs::is_directory(path_));
     EXPECT_EQ(Get(path_ / "inside"), "x");
     EXPECT_EQ(Names(), std::vector<std::string>{"Orvelle.ini"});
@@ -190,8 +188,9 @@ TEST_F(SettingsStorageTest, AFailedReplaceRemovesTheTemporaryFile) {
 
 TEST_F(SettingsStorageTest, AMissingFolderIsReportedWithTheSystemsReason) {
     const fs::path inMissingFolder = folder_ / "gone" / "Orvelle.ini";
-    const WriteResult write = FileSettingsStore(inMissingFolder).Write(kOldContent);
-    EXPECT_EQ(write.error, std::errc::no_such_file_or_directory);
+    const Outcome write = FileSettingsStore(inMissingFolder).Write(kOldContent);
+    ASSERT_TRUE(write);
+    EXPECT_EQ(write->text, std::make_error_code(std::errc::no_such_file_or_directory).message());
     EXPECT_FALSE(fs::exists(folder_ / "gone"));
 }
 
@@ -208,11 +207,12 @@ TEST_F(SettingsStorageTest, AWriteCutShortLeavesTheOldFileWhole) {
     small.rlim_cur = 4096;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WriteResult write = FileSettingsStore(path_).Write(big);
+    const Outcome write = FileSettingsStore(path_).Write(big);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(write.error, std::errc::file_too_large);
+    ASSERT_TRUE(write);
+    EXPECT_EQ(write->text, std::make_error_code(std::errc::file_too_large).message());
     EXPECT_EQ(Get(path_), kOldContent);
     EXPECT_EQ(Names(), std::vector<std::string>{"Orvelle.ini"});
 }
@@ -223,7 +223,7 @@ TEST_F(SettingsStorageTest, ALinkedFileIsWrittenWhereTheLinkPoints) {
     const fs::path real = folder_ / "real.ini";
     Put(real, kOldContent);
     fs::create_symlink(real, path_);
-    ASSERT_TRUE(FileSettingsStore(path_).Write("new").Ok());
+    ASSERT_FALSE(FileSettingsStore(path_).Write("new"));
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(path_)));
     EXPECT_EQ(Get(real), "new");
 }
@@ -233,7 +233,7 @@ TEST_F(SettingsStorageTest, TheReplacedFileKeepsItsPermissions) {
     Put(path_, kOldContent);
     const fs::perms chosen = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(path_, chosen);
-    ASSERT_TRUE(FileSettingsStore(path_).Write("new").Ok());
+    ASSERT_FALSE(FileSettingsStore(path_).Write("new"));
     EXPECT_EQ(fs::status(path_).permissions(), chosen);
 }
 
@@ -245,20 +245,21 @@ TEST_F(SettingsStorageTest, TheInMemoryStoreBehavesLikeTheFile) {
     for (SettingsStore* store : std::vector<SettingsStore*>{&file, &memory}) {
         SCOPED_TRACE(store == &file ? "file" : "memory");
         EXPECT_EQ(store->Path(), path_);
-        EXPECT_EQ(store->Read().status, ReadStatus::Absent);
-        ASSERT_TRUE(store->Write(kOldContent).Ok());
-        const ReadResult read = store->Read();
-        EXPECT_EQ(read.status, ReadStatus::Ok);
-        EXPECT_EQ(read.content, kOldContent);
+        EXPECT_TRUE(store->Read().Error().Is(Failure::Kind::NotFound));
+        ASSERT_FALSE(store->Write(kOldContent));
+        const Result<std::string> read = store->Read();
+        EXPECT_TRUE(read.Ok());
+        EXPECT_EQ(read.Value(), kOldContent);
     }
 
     fs::permissions(path_, fs::perms::owner_read);
     memory.FailWrites();
     for (SettingsStore* store : std::vector<SettingsStore*>{&file, &memory}) {
         SCOPED_TRACE(store == &file ? "file" : "memory");
-        const WriteResult write = store->Write("lost");
-        EXPECT_EQ(write.error, std::errc::permission_denied);
-        EXPECT_EQ(store->Read().content, kOldContent);
+        const Outcome write = store->Write("lost");
+        ASSERT_TRUE(write);
+        EXPECT_EQ(write->text, std::make_error_code(std::errc::permission_denied).message());
+        EXPECT_EQ(store->Read().Value(), kOldContent);
     }
     EXPECT_EQ(memory.Writes(), (std::vector<std::string>{kOldContent, "lost"}));
 }

@@ -72,7 +72,7 @@ TEST_F(About, HelpOpensTheAboutTopicAndClosesUnlessTheViewerFails) {
               std::vector<std::string>{"\"C:\\Program Files\\Orvelle\\Orvelle.chm::2F_Help.htm#About\""});
     EXPECT_FALSE(dialogs.about.open);
 
-    shell.helpFailure = "The system cannot find the file specified.";
+    shell.helpFailure = MakeFailure("The system cannot find the file specified.", Failure::Kind::NotFound);
     int actions = 0;
     dialogs.aboutAction = [&](TfrmAbout& about) {
         ++actions;

@@ -130,9 +130,9 @@ TEST_F(Export, FailuresShowTheSystemsTextAndTheViewGoesOn) {
     PrepareOverlaidView();
     const int interval = form->TimerInterval(Timer::Refresher);
     ASSERT_GT(interval, 0);
-    clipboard.failure = "The clipboard is held by another program.";
+    clipboard.failure = MakeFailure("The clipboard is held by another program.");
     form->Execute(Command::menuCopy);
-    files.failure = "Access is denied.";
+    files.failure = MakeFailure("Access is denied.");
     dialogs.saveAnswer = "C:\\Windows\\shot.bmp";
     form->Execute(Command::menuSaveAs);
     EXPECT_EQ(dialogs.errors,

@@ -6,7 +6,11 @@
 namespace orvelle::testing {
 namespace {
 
-using Launch = ShellService::LaunchResult;
+// How a launch ends: started, or failed in one of the ways that matter here.
+const Outcome kStarted;
+const Outcome kFileNotFound = MakeFailure("The system cannot find the file specified.", Failure::Kind::NotFound);
+const Outcome kPathNotFound = MakeFailure("The system cannot find the path specified.", Failure::Kind::PathNotFound);
+const Outcome kDenied = MakeFailure("Access is denied.");
 
 class Ruler : public MainWindowFixture {
 protected:
@@ -34,17 +38,17 @@ TEST_F(Ruler, TheRecordedProgramStartsInItsFolderFromMenuShortcutAndButton) {
 TEST_F(Ruler, WithoutTheProgramTheUserIsAskedAboutTheDownload) {
     const struct {
         const char* path;  // nullptr: no value in the registry
-        Launch launch;
+        Outcome launch;
         int answer;
         bool asks;
     } cases[] = {
-        {nullptr, Launch::Started, 1, true},
-        {nullptr, Launch::Started, 2, true},
-        {nullptr, Launch::Started, kDismissed, true},
-        {"D:\\gone\\ruler.exe", Launch::FileNotFound, 1, true},
-        {"D:\\gone\\ruler.exe", Launch::PathNotFound, 2, true},
-        {"C:\\Tools\\ruler.exe", Launch::Failed, 1, false},
-        {"ruler.exe", Launch::Started, 1, false},
+        {nullptr, kStarted, 1, true},
+        {nullptr, kStarted, 2, true},
+        {nullptr, kStarted, kDismissed, true},
+        {"D:\\gone\\ruler.exe", kFileNotFound, 1, true},
+        {"D:\\gone\\ruler.exe", kPathNotFound, 2, true},
+        {"C:\\Tools\\ruler.exe", kDenied, 1, false},
+        {"ruler.exe", kStarted, 1, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << (c.path ? c.path : "no value") << " answer " << c.answer);

@@ -27,7 +27,7 @@ TEST_F(Web, F1AndTheHelpButtonOpenTheHelpFileBesideTheProgram) {
 
 TEST_F(Web, AViewerThatDoesNotStartIsReportedAndTheProgramGoesOn) {
     Start();
-    shell.helpFailure = "The system cannot find the file specified.";
+    shell.helpFailure = MakeFailure("The system cannot find the file specified.", Failure::Kind::NotFound);
     form->Execute(Command::menuShowHelp);
     EXPECT_EQ(dialogs.errors, std::vector<std::string>{"The system cannot find the file specified."});
     EXPECT_EQ(form->TimerInterval(Timer::Refresher), 40);
