@@ -2,6 +2,7 @@
 
 #include "engine/Dpi.h"
 #include "app/MainWindowDesign.h"
+#include "engine/ZoomGeometry.h"
 
 namespace orvelle {
 
@@ -60,6 +61,31 @@ Rect PanelRoom(Size client, int panelTop, int dpi, bool statusBarShown) {
     const int bottom = statusBarShown ? client.height - ScaleToDpi(d::kStatusBarHeight, dpi)
                                       : client.height - ScaleToDpi(d::kPanelBottomMargin, dpi);
     return Rect{ScaleToDpi(d::kPanel1.left, dpi), panelTop, client.width, bottom};
+}
+
+WindowLayout LayOutWindow(Size outer, Size client, int dpi, bool toolbar, bool statusbar, int zoom,
+                          const Rect& screens) {
+    WindowLayout layout;
+    auto place = [&layout](Control control) -> ControlPlace& {
+        return layout.controls[static_cast<std::size_t>(control)];
+    };
+    const BarLayout bars = ComputeBarLayout(outer, client, dpi, toolbar);
+    place(Control::ToolBar1) = ControlPlace{bars.toolbarsShown, bars.toolBar1};
+    place(Control::ToolBar2) = ControlPlace{bars.toolbarsShown, bars.toolBar2};
+    // A divider of ToolBar1 has no bounds of its own.
+    place(Control::Separator2) = ControlPlace{bars.toolbarsShown && bars.separator2Shown, Rect{}};
+    place(Control::imgLogo) = ControlPlace{bars.logoShown, bars.logo};
+    place(Control::StatusBar1) = ControlPlace{statusbar, bars.statusBar};
+
+    const Rect room = PanelRoom(client, bars.panelTop, dpi, statusbar);
+    const int bevel = ScaleToDpi(d::kPanelBevel, dpi);
+    // However large the window, the buffer need never hold more than the screens show.
+    const ViewGeometry g = FitView(room, bevel, zoom, screens);
+    place(Control::Panel1) = ControlPlace{true, g.panel};
+    place(Control::imgZoom) = ControlPlace{true, Rect::FromSize(bevel, bevel, g.view.width, g.view.height)};
+    layout.capture = g.capture;
+    layout.view = g.view;
+    return layout;
 }
 
 Size MinimumOuterSize(int dpi) { return ScaleToDpi(d::kMinOuterSize, dpi); }

@@ -4,6 +4,9 @@
 // client area, so the layout holds whatever the system's frames measure.
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include "app/Commands.h"
 #include "engine/Image.h"
 #include "guides/MeasuringGuides.h"
@@ -37,6 +40,26 @@ Size MinimumOuterSize(int dpi);
 // The guides' line thickness and handle size at `dpi`; a handle is as large
 // as the picture drawn for that scale.
 GuideSizes GuideSizesAt(int dpi);
+
+// Whether a control shows and where, in its parent's client pixels.
+struct ControlPlace {
+    bool visible = true;
+    Rect bounds;
+    friend bool operator==(const ControlPlace&, const ControlPlace&) = default;
+};
+
+// Every control of the window but the guides, and the picture's sizes: the
+// captured W x H screen pixels and the view that shows them z times larger.
+struct WindowLayout {
+    std::array<ControlPlace, static_cast<std::size_t>(Control::Count)> controls{};
+    Size capture;
+    Size view;
+};
+
+// The layout of a window of `outer` size with `client` area at `dpi`, for
+// the toolbar and status bar shown or not and the zoom; the capture never
+// exceeds `screens`, the virtual screen.
+WindowLayout LayOutWindow(Size outer, Size client, int dpi, bool toolbar, bool statusbar, int zoom, const Rect& screens);
 
 constexpr Control GuideControl(GuidePart part) {
     return static_cast<Control>(static_cast<int>(Control::imgGuideV1) + static_cast<int>(part));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/Bitmap32.h"
+#include "engine/CaptureBuffer.h"
 #include "engine/Image.h"
 #include "engine/Outcome.h"
 #include "lang/FileSystemReader.h"
@@ -33,10 +34,13 @@ public:
     // monitor lies left of or above the primary one.
     virtual Rect VirtualScreen() = 0;
     virtual Size PrimaryScreenSize() = 0;
+    // Memory for the capture buffer that Capture can copy the screen into
+    // directly.
+    virtual std::unique_ptr<PixelSurface> NewCaptureSurface() = 0;
     // Copies the screen pixels of `source` into `into` at (0, 0); `into` has
     // the source's size. `includeLayered` also captures layered windows, among
     // them our own. On failure `into` may be unchanged.
-    virtual Outcome Capture(const Rect& source, bool includeLayered, TBitmap32& into) = 0;
+    virtual Outcome Capture(const Rect& source, bool includeLayered, CaptureBuffer& into) = 0;
 
     struct Monitor {
         Rect bounds;

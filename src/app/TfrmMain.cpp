@@ -1,118 +1,47 @@
 #include "app/TfrmMain.h"
 
 #include <exception>
-#include <iterator>
 
-#include "engine/Dpi.h"
 #include "app/MainLayout.h"
 #include "app/MainWindowDesign.h"
-#include "app/WebLinks.h"
-#include "engine/StandardColors.h"
+#include "engine/Dpi.h"
+#include "web/Product.h"
 
 namespace orvelle {
 
 TfrmMain::TfrmMain(MainView& view, Services services)
-    : view_(view), services_(std::move(services)), menu_(view) {}
+    : view_(view),
+      services_(std::move(services)),
+      sync_(view),
+      magnifier_(services_.screen, services_.clock, services_.numberFormat, services_.windowsBuild),
+      check_(services_.versionCheck),
+      launchers_(services_.shell, services_.dialogs, services_.registry, services_.programPath) {}
 
+// The window shows its designed state first, with its caption; then the
+// languages, the ruler's path and the settings bring it to the stored one,
+// and, when enabled, the version check starts.
 void TfrmMain::FormCreate() {
     try {
-        ShowDesignedState();
+        dpi_ = view_.Dpi();
+        state_.guides = MeasuringGuides(GuideSizesAt(dpi_));
+        // The designed state, with its client area measured at the window's
+        // DPI under the menu bar; then the caption.
+        Update();
+        view_.SetClientSize(ScaleToDpi(design::kClientArea, dpi_));
         view_.SetCaption(std::string(ProductName) + " " + ProgramVersion);
-        BuildLanguageMenu();
-        BuildColorMenu();
-        ReadRulerPath();
+        BuildLanguages();
+        launchers_.ReadRulerPath();
         ReadSettings();
-        ShowCaptureExclusion();
-        if (Checked(Command::menuStartupCheck)) {
-            onlineCheckResult_->Set(kStartupCheckMarker);
-            menuCheckNowClick();
-        }
+        if (state_.startupCheck) menuCheckNowClick(false);
+        Update();
     } catch (const std::exception& e) {
         // The rest of start-up is skipped; the window still opens.
         services_.dialogs.ShowError(e.what());
     }
 }
 
-// Every value the window starts with, sent once as a whole, so that the
-// window shows exactly the state this class holds; from here on only
-// changes are sent.
-void TfrmMain::ShowDesignedState() {
-    namespace d = design;
-    dpi_ = view_.Dpi();
-    view_.SetScale(dpi_);
-
-    for (const MenuEntry& entry : MainMenuEntries()) {
-        MenuItem item;
-        item.id = entry.id;
-        item.parent = entry.parent;
-        item.kind = entry.kind;
-        item.shortcut = entry.shortcut;
-        if (entry.fixedCaption != nullptr)
-            item.caption = entry.fixedCaption;
-        else if (const auto site = WebLinkSite(entry.id))
-            item.caption = WebLinkCaption(hosts_, *site);
-        else
-            item.caption = EnglishMenuCaption(entry.id).value_or("");
-        if (entry.picture >= 0) item.image = MenuImage::Picture(entry.picture);
-        item.checked = entry.id == Command::menu10X;
-        menu_.Insert(item);
-    }
-    // The hints, all of them: none is empty.
-    SetLanguage();
-    for (std::size_t b = 0; b < buttonDown_.size(); ++b) view_.SetButtonDown(static_cast<ToolButton>(b), false);
-
-    const Rect client{0, 0, ScaleToDpi(d::kClientArea.width, dpi_), ScaleToDpi(d::kClientArea.height, dpi_)};
-    const Rect logo = ScaleToDpi(d::kLogo, dpi_);
-    const Size logoPicture = ScalePicture(Size{d::kLogo.Width(), d::kLogo.Height()}, PictureScalePercent(dpi_));
-    const Rect panel = ScaleToDpi(d::kPanel1, dpi_);
-    const int bevel = ScaleToDpi(d::kPanelBevel, dpi_);
-    const int statusBarHeight = ScaleToDpi(d::kStatusBarHeight, dpi_);
-    auto place = [this](Control c, Rect bounds) {
-        controls_[static_cast<std::size_t>(c)] = ControlState{true, bounds};
-        view_.SetControlVisible(c, true);
-        if (c != Control::Separator2) view_.SetControlBounds(c, bounds);
-    };
-    place(Control::ToolBar1, ScaleToDpi(d::kToolBar1, dpi_));
-    place(Control::ToolBar2, ScaleToDpi(d::kToolBar2, dpi_));
-    place(Control::Separator2, Rect{});
-    place(Control::imgLogo, Rect::FromSize(logo.left, logo.top, logoPicture.width, logoPicture.height));
-    place(Control::Panel1, panel);
-    place(Control::imgZoom, Rect{bevel, bevel, panel.Width() - bevel, panel.Height() - bevel});
-    place(Control::StatusBar1, Rect{0, client.bottom - statusBarHeight, client.right, client.bottom});
-    guides_ = MeasuringGuides(GuideSizesAt(dpi_));
-    for (std::size_t i = 0; i < kGuidePartCount; ++i) {
-        const auto part = static_cast<GuidePart>(i);
-        place(GuideControl(part), guides_.Bounds(part));
-    }
-    panelTop_ = panel.top;
-
-    view_.SetZoomPosition(zoom_);
-    zoomLabel_ = std::to_string(zoom_) + " X";
-    view_.SetZoomLabel(zoomLabel_);
-    view_.SetGridColorSelection(gridColorIndex_);
-    view_.SetGridColorEnabled(gridColorEnabled_);
-    statusPanels_.clear();
-    SetStatusPanels();
-    minimumSize_ = MinimumOuterSize(dpi_);
-    view_.SetMinimumSize(minimumSize_);
-    view_.SetClientSize(Size{client.Width(), client.Height()});
-    StartTimer(Timer::Refresher, refreshIntervalMs_);
-}
-
-// Sixteen items, one per colour of the colour box and in its order, in two
-// columns of eight.
-void TfrmMain::BuildColorMenu() {
-    menu_.SetImage(Command::menuColor, MenuImage::Swatch(kStandardColors[0].value));
-    for (const StandardColor& color : kStandardColors) {
-        MenuItem item;
-        item.id = ColorItem(color.index);
-        item.parent = Command::menuColor;
-        item.kind = MenuKind::Check;
-        item.caption = std::string(color.name);
-        item.image = MenuImage::Swatch(color.value);
-        item.newColumn = color.index == kStandardColorCount / 2;
-        menu_.Insert(item);
-    }
+void TfrmMain::CreateAboutWindow() {
+    if (firstRun_) Execute(Command::menuAbout);
 }
 
 void TfrmMain::FormDestroy() { RunShutdown(); }
@@ -123,93 +52,93 @@ bool TfrmMain::QueryEndSession() {
     return true;
 }
 
+// Runs once per process: after the session-end handler the window's
+// destruction must not write the settings a second time.
 void TfrmMain::RunShutdown() {
-    // Runs once per process: after the session-end handler the window's
-    // destruction must not write the settings a second time.
     if (shutDown_) return;
     shutDown_ = true;
-    StopTimer(Timer::Refresher);
-    try {
-        WriteSettings();
-    } catch (const std::exception& e) {
-        services_.dialogs.ShowError(e.what());
+    Update();  // the refresh timer stops
+    if (const Outcome written = WriteSettings()) services_.dialogs.ShowError(written->text);
+}
+
+PresentationInputs TfrmMain::Inputs() const {
+    PresentationInputs in;
+    in.dpi = dpi_;
+    in.outer = view_.OuterSize();
+    in.client = view_.ClientSize();
+    in.screens = services_.screen.VirtualScreen();
+    in.text = [this](int number) { return Text(number); };
+    in.languages = &languageItems_;
+    in.flags = flags_;
+    in.hosts = &hosts_;
+    in.windowsBuild = services_.windowsBuild;
+    in.shutDown = shutDown_;
+    in.guideTip = guideTip_;
+    return in;
+}
+
+Presentation TfrmMain::Present() const { return orvelle::Present(state_, Inputs()); }
+
+void TfrmMain::Update() {
+    // Showing a change can make the window report another (a new size, say)
+    // from inside; that one is shown once this is done, not in its middle.
+    if (updating_) {
+        updateAgain_ = true;
+        return;
+    }
+    struct Updating {
+        bool& flag;
+        explicit Updating(bool& f) : flag(f) { flag = true; }
+        ~Updating() { flag = false; }
+    } updating(updating_);
+    do {
+        updateAgain_ = false;
+        ShowState();
+    } while (updateAgain_);
+}
+
+void TfrmMain::ShowState() {
+    Presentation next = Present();
+    // The guides follow the view's size: stretched along it, pulled inside it.
+    if (next.view != state_.guides.Picture()) {
+        state_.guides.FitToPicture(next.view);
+        for (std::size_t i = 0; i < kGuidePartCount; ++i) {
+            const auto part = static_cast<GuidePart>(i);
+            next.controls[static_cast<std::size_t>(GuideControl(part))].bounds = state_.guides.Bounds(part);
+        }
+    }
+    const bool repaint = magnifier_.Configure(state_, next.capture, next.view);
+    sync_.Send(next);
+    if (repaint && view_.IsVisible()) view_.RepaintView();
+}
+
+void TfrmMain::FormDpiChanged(int dpi, const Rect& suggested) {
+    dpi_ = dpi;
+    state_.guides.SetSizes(GuideSizesAt(dpi));
+    Update();
+    // A maximised or minimised window has its place from the system, and
+    // bounds being restored from the settings are already physical pixels.
+    if (!placingWindow_ && view_.State() == WindowState::Normal) {
+        view_.SetOuterBounds(suggested);
+        Update();
     }
 }
 
 void TfrmMain::OnTimer(Timer timer) {
-    switch (timer) {
-        case Timer::Refresher:
-            RefresherTimer();
-            break;
-        case Timer::OnlineCheckTimer:
-            OnlineCheckTimerTimer();
-            break;
-        case Timer::Count:
-            break;
-    }
+    // A tick of a timer stopped meanwhile may still be on its way.
+    if (!sync_.HasShown() || Shown().Timer(timer) == 0) return;
+    if (timer == Timer::Refresher) RefresherTimer();
+    if (timer == Timer::OnlineCheckTimer) OnlineCheckTimerTimer();
 }
 
-void TfrmMain::SetButtonDown(ToolButton button, bool down) {
-    auto& state = buttonDown_[static_cast<std::size_t>(button)];
-    if (state == down) return;
-    state = down;
-    view_.SetButtonDown(button, down);
+void TfrmMain::RefresherTimer() {
+    if (magnifier_.Tick()) view_.RepaintView();
+    sync_.SendStatus(magnifier_.Status());
 }
 
-void TfrmMain::SetHint(HintTarget target, const std::string& text) {
-    auto& hint = hints_[static_cast<std::size_t>(target)];
-    if (hint == text) return;
-    hint = text;
-    view_.SetHint(target, text);
-}
-
-void TfrmMain::SetControlVisible(Control control, bool visible) {
-    auto& state = controls_[static_cast<std::size_t>(control)];
-    if (state.visible == visible) return;
-    state.visible = visible;
-    view_.SetControlVisible(control, visible);
-}
-
-void TfrmMain::SetControlBounds(Control control, const Rect& bounds) {
-    auto& state = controls_[static_cast<std::size_t>(control)];
-    if (state.bounds == bounds) return;
-    state.bounds = bounds;
-    view_.SetControlBounds(control, bounds);
-}
-
-void TfrmMain::SetMinimumSize(Size size) {
-    if (size == minimumSize_) return;
-    minimumSize_ = size;
-    view_.SetMinimumSize(size);
-}
-
-void TfrmMain::SetStatusPanels() {
-    std::vector<int> widths;
-    for (int designed : design::kStatusPanelWidths) widths.push_back(ScaleToDpi(designed, dpi_));
-    if (widths == statusPanels_) return;
-    statusPanels_ = std::move(widths);
-    view_.SetStatusPanels(statusPanels_);
-}
-
-void TfrmMain::SetStatusText(int panel, const std::string& text) {
-    auto& state = statusTexts_[static_cast<std::size_t>(panel)];
-    if (state == text) return;
-    state = text;
-    view_.SetStatusText(panel, text);
-}
-
-void TfrmMain::StartTimer(Timer timer, int intervalMs) {
-    auto& interval = timerIntervals_[static_cast<std::size_t>(timer)];
-    if (interval == intervalMs) return;
-    interval = intervalMs;
-    view_.StartTimer(timer, intervalMs);
-}
-
-void TfrmMain::StopTimer(Timer timer) {
-    auto& interval = timerIntervals_[static_cast<std::size_t>(timer)];
-    if (interval == 0) return;
-    interval = 0;
-    view_.StopTimer(timer);
+void TfrmMain::PauseTimers(bool paused) {
+    state_.aboutOpen = paused;
+    Update();
 }
 
 }  // namespace orvelle

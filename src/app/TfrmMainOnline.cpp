@@ -1,38 +1,35 @@
 // The online version check: a worker fetches the version file, the window
 // looks for its answer once a second and says what it means.
 #include "app/TfrmMain.h"
+#include "web/Product.h"
 
 namespace orvelle {
 
-// A check from start-up (the slot holds the start-up marker) speaks up only
-// when a newer version exists; one from the menu always answers.
-void TfrmMain::menuCheckNowClick() {
-    onlineCheckByUser_ = onlineCheckResult_->Get() != kStartupCheckMarker;
-    onlineCheckResult_->Set({});
-    menu_.SetEnabled(Command::menuCheckNow, false);
-    StartTimer(Timer::OnlineCheckTimer, kOnlineCheckIntervalMs);
-    services_.versionCheck.Start(WebPageUrl(hosts_, WebSite::Product, kVersionFilePath), fetchLimits_,
-                                 onlineCheckResult_);
+void TfrmMain::menuCheckNowClick(bool byUser) {
+    check_.Start(state_, WebPageUrl(hosts_, WebSite::Product, kVersionFilePath), fetchLimits_, byUser);
+    Update();
 }
 
+// The check's timer stops, and the menu item stays disabled, while the user
+// reads the answer: a tick then finds nothing to do.
 void TfrmMain::OnlineCheckTimerTimer() {
-    const std::string answer = onlineCheckResult_->Get();
-    if (answer.empty()) return;  // the worker is still busy
-    StopTimer(Timer::OnlineCheckTimer);
-    switch (JudgeVersionAnswer(answer, ProgramVersion)) {
+    const std::optional<VersionAnswer> answer = check_.Poll(state_);
+    if (!answer) return;  // the worker is still busy
+    Update();
+    switch (*answer) {
         case VersionAnswer::Failed:
-            if (onlineCheckByUser_) Ask(162, {100}, IconKind::Error);
+            if (check_.ByUser()) Ask(162, {100}, IconKind::Error);
             break;
         case VersionAnswer::Newer:
             if (Ask(158, {163, 164}, IconKind::Question) == 1)
-                actBrowse(WebPageUrl(hosts_, WebSite::Product, kDownloadPagePath));
+                launchers_.actBrowse(WebPageUrl(hosts_, WebSite::Product, kDownloadPagePath));
             break;
         case VersionAnswer::UpToDate:
-            if (onlineCheckByUser_) Ask(161, {100}, IconKind::Information);
+            if (check_.ByUser()) Ask(161, {100}, IconKind::Information);
             break;
     }
-    onlineCheckResult_->Set({});
-    menu_.SetEnabled(Command::menuCheckNow, true);
+    OnlineCheck::Finish(state_);
+    Update();
 }
 
 int TfrmMain::Ask(int message, std::initializer_list<int> buttons, IconKind icon) {

@@ -5,23 +5,27 @@
 
 namespace orvelle {
 
-bool LastPaintedFrame::SamePixels(const TBitmap32& capture) const {
-    if (capture.Width() != width_ || capture.Height() != height_) return false;
-    if (capture.Empty()) return true;
-    // The rows of a capture lie one after another, so the whole picture is one block.
-    return std::memcmp(capture.Row(0), pixels_.data(), pixels_.size() * sizeof(Pixel)) == 0;
+bool LastPaintedFrame::SamePixels(ConstImageRef capture) const {
+    if (capture.width != width_ || capture.height != height_) return false;
+    if (capture.width <= 0 || capture.height <= 0) return true;
+    const auto rowBytes = static_cast<std::size_t>(width_) * sizeof(Pixel);
+    for (int y = 0; y < height_; ++y)
+        if (std::memcmp(capture.Row(y), pixels_.data() + static_cast<std::size_t>(y) * width_, rowBytes) != 0)
+            return false;
+    return true;
 }
 
-bool LastPaintedFrame::NeedsPaint(const FrameInputs& inputs, const TBitmap32& capture) {
+bool LastPaintedFrame::NeedsPaint(const FrameInputs& inputs, ConstImageRef capture) {
     if (valid_ && inputs == inputs_ && SamePixels(capture)) return false;
     valid_ = true;
     inputs_ = inputs;
-    width_ = capture.Width();
-    height_ = capture.Height();
-    const std::size_t count = capture.Empty() ? 0 : static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    const bool empty = capture.width <= 0 || capture.height <= 0;
+    width_ = capture.width;
+    height_ = capture.height;
     // resize() within the capacity already held allocates nothing.
-    pixels_.resize(count);
-    if (count != 0) std::copy_n(capture.Row(0), count, pixels_.begin());
+    pixels_.resize(empty ? 0 : static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+    for (int y = 0; !empty && y < height_; ++y)
+        std::copy_n(capture.Row(y), width_, pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_);
     return true;
 }
 

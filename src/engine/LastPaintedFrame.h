@@ -30,14 +30,18 @@ public:
     // True when a frame of `inputs` and `capture` differs from the last one
     // painted, which it then takes the place of. Keeps its copy of the
     // pixels in memory it already has whenever the size stays the same.
-    bool NeedsPaint(const FrameInputs& inputs, const TBitmap32& capture);
+    bool NeedsPaint(const FrameInputs& inputs, ConstImageRef capture);
+    template <typename Picture>  // a TBitmap32 or a CaptureBuffer
+    bool NeedsPaint(const FrameInputs& inputs, const Picture& capture) {
+        return NeedsPaint(inputs, capture.Ref());
+    }
 
     // The next frame is painted whatever it shows; for a view that was
     // painted with something else meanwhile.
     void Forget() { valid_ = false; }
 
 private:
-    bool SamePixels(const TBitmap32& capture) const;
+    bool SamePixels(ConstImageRef capture) const;
 
     bool valid_ = false;
     FrameInputs inputs_;

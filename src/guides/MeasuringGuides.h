@@ -60,6 +60,8 @@ public:
     void DblClick(Guide guide);
 
     const Rect& Bounds(GuidePart part) const { return bounds_[static_cast<std::size_t>(part)]; }
+    // The picture's size at the last FitToPicture.
+    Size Picture() const { return picture_; }
     Guide GuideDrag() const { return guideDrag_; }
     int GuideGrabOffset() const { return guideGrabOffset_; }
     Guide HandleDrag() const { return handleDrag_; }

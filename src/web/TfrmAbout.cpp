@@ -6,8 +6,7 @@ namespace orvelle {
 
 void TfrmAbout::FormShow(AboutView& view) {
     view_ = &view;
-    saved_ = host_.Timers();
-    host_.SetTimers(AboutHost::TimerStates{});
+    host_.PauseTimers(true);
 }
 
 // The texts follow the language chosen last; name and version are never translated.
@@ -22,7 +21,7 @@ void TfrmAbout::FormActivate() {
 }
 
 void TfrmAbout::FormClose() {
-    host_.SetTimers(saved_);
+    host_.PauseTimers(false);
     view_ = nullptr;
 }
 

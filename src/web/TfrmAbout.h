@@ -43,12 +43,9 @@ class AboutHost {
 public:
     virtual ~AboutHost() = default;
     virtual std::string Text(int number) const = 0;
-    struct TimerStates {
-        bool refresher = false;
-        bool onlineCheck = false;
-    };
-    virtual TimerStates Timers() const = 0;
-    virtual void SetTimers(TimerStates states) = 0;
+    // While the window is open the main window's picture stops refreshing and
+    // a pending version check waits; both go on as they were when it closes.
+    virtual void PauseTimers(bool paused) = 0;
     // Opens a topic of the help file. False when the viewer did not start,
     // which the host has reported.
     virtual bool RunHelpTopic(const std::string& topic) = 0;
@@ -70,7 +67,6 @@ public:
 private:
     AboutHost& host_;
     AboutView* view_ = nullptr;
-    AboutHost::TimerStates saved_;
 };
 
 }  // namespace orvelle

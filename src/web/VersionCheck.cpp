@@ -64,10 +64,14 @@ bool IsNewerVersion(std::string_view published, std::string_view ours) {
     return false;
 }
 
-VersionAnswer JudgeVersionAnswer(std::string_view answer, std::string_view ours) {
-    const std::string_view body = Trimmed(answer);
-    if (answer == kCheckFailed || !IsVersionNumber(body)) return VersionAnswer::Failed;
-    return IsNewerVersion(body, ours) ? VersionAnswer::Newer : VersionAnswer::UpToDate;
+VersionAnswer JudgeVersionAnswer(std::string_view body, std::string_view ours) {
+    const std::string_view version = Trimmed(body);
+    if (!IsVersionNumber(version)) return VersionAnswer::Failed;
+    return IsNewerVersion(version, ours) ? VersionAnswer::Newer : VersionAnswer::UpToDate;
+}
+
+VersionAnswer JudgeVersionAnswer(const Result<std::string>& answer, std::string_view ours) {
+    return answer.Ok() ? JudgeVersionAnswer(std::string_view(answer.Value()), ours) : VersionAnswer::Failed;
 }
 
 }  // namespace orvelle

@@ -3,17 +3,16 @@
 #pragma once
 
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "engine/Outcome.h"
 
 namespace orvelle {
 
 inline constexpr const char* kVersionFilePath = "/lastver/zelt.txt";
 inline constexpr const char* kDownloadPagePath = "/download.htm";
-// The worker's answer when the fetch failed.
-inline constexpr const char* kCheckFailed = "ERROR";
-// Put into the slot by start-up just before it starts a check.
-inline constexpr const char* kStartupCheckMarker = "START";
 // How often the window looks for the worker's answer.
 inline constexpr int kOnlineCheckIntervalMs = 1000;
 // A version file is a few bytes; a reply longer than this is no version file.
@@ -30,27 +29,29 @@ bool IsNewerVersion(std::string_view published, std::string_view ours);
 
 enum class VersionAnswer { Failed, Newer, UpToDate };
 
-// What the worker's answer means: "ERROR", an empty reply, or a reply that is
-// not a version number once blanks and line breaks around it are dropped (a
-// captive portal's login page, a server's error page) is a failed check.
-VersionAnswer JudgeVersionAnswer(std::string_view answer, std::string_view ours);
+// What a version file's body means: an empty one, or one that is not a
+// version number once blanks and line breaks around it are dropped (a captive
+// portal's login page, a server's error page), is a failed check.
+VersionAnswer JudgeVersionAnswer(std::string_view body, std::string_view ours);
+// The same for the worker's whole answer, which a failed fetch is too.
+VersionAnswer JudgeVersionAnswer(const Result<std::string>& answer, std::string_view ours);
 
-// The one text shared by the window and the worker. The window empties it
-// before a check starts; the worker replaces its content once, as its last act.
+// The one value shared by the window and the worker: empty until the worker
+// puts its answer in, once, as its last act.
 class OnlineCheckResult {
 public:
-    std::string Get() const {
+    std::optional<Result<std::string>> Get() const {
         std::lock_guard lock(mutex_);
-        return text_;
+        return answer_;
     }
-    void Set(std::string text) {
+    void Set(Result<std::string> answer) {
         std::lock_guard lock(mutex_);
-        text_ = std::move(text);
+        answer_ = std::move(answer);
     }
 
 private:
     mutable std::mutex mutex_;
-    std::string text_;
+    std::optional<Result<std::string>> answer_;
 };
 
 }  // namespace orvelle

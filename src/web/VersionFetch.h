@@ -62,8 +62,11 @@ public:
 
     const std::string& Body() const { return body_; }
     const std::string& Reason() const { return reason_; }
-    // The answer for the window: the body, or kCheckFailed.
-    std::string Answer() const { return step_ == Step::Done ? body_ : std::string(kCheckFailed); }
+    // The answer for the window: the body, or why there is none.
+    Result<std::string> Answer() const {
+        if (step_ == Step::Done) return body_;
+        return MakeFailure(reason_.empty() ? "no answer" : reason_);
+    }
 
 private:
     bool PastDeadline(std::int64_t nowMs);

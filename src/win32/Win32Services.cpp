@@ -8,6 +8,7 @@
 #include "Owned.h"
 #include "Text.h"
 #include "app/TfrmMain.h"
+#include "web/Product.h"
 
 namespace orvelle::win32 {
 
@@ -40,22 +41,49 @@ Rect Win32Screen::VirtualScreen() {
 
 Size Win32Screen::PrimaryScreenSize() { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
-Outcome Win32Screen::Capture(const Rect& source, bool includeLayered, TBitmap32& into) {
+namespace {
+
+// The capture buffer's pixels in a DIB section, which the screen is copied into directly.
+class DibPixelSurface : public PixelSurface {
+public:
+    bool Resize(int width, int height) override {
+        if (width <= 0 || height <= 0) return true;
+        return dib_.EnsureSize(width, height);
+    }
+    ImageRef Pixels() override { return dib_.Pixels(); }
+    void* PlatformContext() override { return dib_.Dc(); }
+
+private:
+    DibSurface dib_;
+};
+
+}  // namespace
+
+std::unique_ptr<PixelSurface> Win32Screen::NewCaptureSurface() { return std::make_unique<DibPixelSurface>(); }
+
+Outcome Win32Screen::Capture(const Rect& source, bool includeLayered, CaptureBuffer& into) {
     const int width = source.Width();
     const int height = source.Height();
-    if (!buffer_.EnsureSize(width, height)) return SystemFailure(ERROR_NOT_ENOUGH_MEMORY);
+    // A buffer of this program's surfaces takes the copy itself; any other
+    // goes through a surface of our own and is copied over.
+    HDC target = static_cast<HDC>(into.Surface().PlatformContext());
+    if (target == nullptr) {
+        if (!buffer_.EnsureSize(width, height)) return SystemFailure(ERROR_NOT_ENOUGH_MEMORY);
+        target = buffer_.Dc();
+    }
     HDC screen = GetDC(nullptr);
     if (screen == nullptr) return SystemFailure(GetLastError());
     // Layered windows, our own among them, are only in the copy with CAPTUREBLT.
     const DWORD operation = includeLayered ? SRCCOPY | CAPTUREBLT : SRCCOPY;
-    const bool copied = BitBlt(buffer_.Dc(), 0, 0, width, height, screen, source.left, source.top, operation) != 0;
+    const bool copied = BitBlt(target, 0, 0, width, height, screen, source.left, source.top, operation) != 0;
     const DWORD copyError = GetLastError();
     ReleaseDC(nullptr, screen);
     if (!copied) return SystemFailure(copyError);
     GdiFlush();
-    into.SetSize(width, height);
-    const ImageRef pixels = buffer_.Pixels();
-    for (int y = 0; y < height; ++y) std::memcpy(into.Row(y), pixels.Row(y), static_cast<std::size_t>(width) * 4);
+    if (target == buffer_.Dc()) {
+        const ImageRef pixels = buffer_.Pixels();
+        for (int y = 0; y < height; ++y) std::memcpy(into.Row(y), pixels.Row(y), static_cast<std::size_t>(width) * 4);
+    }
     return std::nullopt;
 }
 

@@ -19,7 +19,8 @@ public:
     void SetCursorPos(Point position) override;
     Rect VirtualScreen() override;
     Size PrimaryScreenSize() override;
-    Outcome Capture(const Rect& source, bool includeLayered, TBitmap32& into) override;
+    std::unique_ptr<PixelSurface> NewCaptureSurface() override;
+    Outcome Capture(const Rect& source, bool includeLayered, CaptureBuffer& into) override;
     Monitor NearestMonitor(const Rect& window) override;
     bool InRemoteSession() override;
 

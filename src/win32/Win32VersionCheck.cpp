@@ -72,12 +72,12 @@ std::string Location(HINTERNET request) {
 
 // Moves what WinHTTP reports into the fetch, which decides everything: the
 // status, the lengths, the redirects (WinHTTP's own are off) and the times.
-std::string Fetch(const Job& job) {
+Result<std::string> Fetch(const Job& job) {
     VersionFetch fetch(job.url, job.limits, NowMs());
     const std::wstring agent = Widen(std::string(ProductName) + "/" + ProgramVersion);
     InternetHandle session(WinHttpOpen(agent.c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
                                        WINHTTP_NO_PROXY_BYPASS, 0));
-    if (!session) return kCheckFailed;
+    if (!session) return SystemFailure(GetLastError());
     while (fetch.Next() == VersionFetch::Step::Request) {
         const HttpUrl& target = fetch.Target();
         InternetHandle connection(
@@ -86,7 +86,7 @@ std::string Fetch(const Job& job) {
                                                                nullptr, WINHTTP_NO_REFERER,
                                                                WINHTTP_DEFAULT_ACCEPT_TYPES, 0)
                                           : nullptr);
-        if (!request) return kCheckFailed;
+        if (!request) return SystemFailure(GetLastError());
         DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
         WinHttpSetOption(request.handle, WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects, sizeof noRedirects);
         SetWait(request.handle, fetch.WaitMs(NowMs()));
@@ -96,7 +96,7 @@ std::string Fetch(const Job& job) {
             !WinHttpReceiveResponse(request.handle, nullptr) ||
             !WinHttpQueryHeaders(request.handle, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                                  WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX))
-            return kCheckFailed;
+            return SystemFailure(GetLastError());
         fetch.Head(static_cast<int>(status), ContentLength(request.handle), Location(request.handle), NowMs());
         char buffer[1024];
         while (fetch.Next() == VersionFetch::Step::ReadBody) {
@@ -104,10 +104,10 @@ std::string Fetch(const Job& job) {
             // Only what has arrived is read: a read of a whole buffer would wait for a trickling server to fill it.
             DWORD available = 0;
             DWORD read = 0;
-            if (!WinHttpQueryDataAvailable(request.handle, &available)) return kCheckFailed;
+            if (!WinHttpQueryDataAvailable(request.handle, &available)) return SystemFailure(GetLastError());
             if (available != 0 &&
                 !WinHttpReadData(request.handle, buffer, std::min<DWORD>(available, sizeof buffer), &read))
-                return kCheckFailed;
+                return SystemFailure(GetLastError());
             if (read == 0)
                 fetch.End(NowMs());
             else
@@ -127,11 +127,11 @@ void NameThisThread() {
 DWORD WINAPI CheckThread(void* parameter) {
     const std::unique_ptr<Job> job(static_cast<Job*>(parameter));
     NameThisThread();
-    std::string result;
+    Result<std::string> result = MakeFailure("the check stopped");
     try {
         result = Fetch(*job);
     } catch (...) {
-        result = kCheckFailed;
+        // Nothing may leave the thread; the check has failed.
     }
     job->slot->Set(std::move(result));  // the worker's last act
     return 0;
@@ -144,7 +144,7 @@ void Win32VersionCheck::Start(const std::string& url, const FetchLimits& limits,
     auto job = std::make_unique<Job>(Job{url, limits, slot});
     HANDLE thread = CreateThread(nullptr, 0, CheckThread, job.get(), 0, nullptr);
     if (thread == nullptr) {
-        slot->Set(kCheckFailed);
+        slot->Set(SystemFailure(GetLastError()));
         return;
     }
     job.release();  // the thread owns it now

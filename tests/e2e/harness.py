@@ -554,8 +554,7 @@ class Session:
         code = int(first)
         self.last_probe_stderr = ""
         if check and code != 0:
-            raise AssertionError(f"probe {' '.join(map(str, args))} failed ({code}): {stdout.strip()} "
-                                 f"{stderr.strip()[-500:]}")
+            raise AssertionError(f"probe {' '.join(words)} failed ({code}): {stdout.strip()}")
         return code, stdout
 
     def probe_server(self):

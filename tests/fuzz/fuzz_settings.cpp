@@ -159,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(file.Read("Options", "SaveSettings") == (saved ? "1" : "0"));
     Rig second(*written);
     CheckApplied(second);
-    FUZZ_CHECK(second.form->Checked(Command::menuSave) == saved);
+    FUZZ_CHECK(second.form->Shown().Checked(Command::menuSave) == saved);
     if (!saved) return 0;
     FUZZ_CHECK(file.Read("Magnification", "Level") == std::to_string(form.Zoom()));
     FUZZ_CHECK(file.Read("Options", "Language") == form.CurrentLanguage());
@@ -169,11 +169,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(file.Read("Window", "Left") == std::to_string(first.view.bounds.left));
         FUZZ_CHECK(file.Read("Window", "Height") == std::to_string(first.view.bounds.Height()));
     }
-    FUZZ_CHECK(second.form->Zoom() == form.Zoom());
-    FUZZ_CHECK(second.form->RefreshIntervalMs() == form.RefreshIntervalMs());
-    FUZZ_CHECK(second.form->GridColorIndex() == form.GridColorIndex());
-    FUZZ_CHECK(second.form->CurrentLanguage() == form.CurrentLanguage());
-    FUZZ_CHECK(second.form->Checked(Command::menuShowGrid) == form.Checked(Command::menuShowGrid));
+    FUZZ_CHECK(second.form->State().zoom == form.Zoom());
+    FUZZ_CHECK(second.form->State().RefreshIntervalMs() == form.RefreshIntervalMs());
+    FUZZ_CHECK(second.form->State().gridColor == form.GridColorIndex());
+    FUZZ_CHECK(second.form->State().language == form.CurrentLanguage());
+    FUZZ_CHECK(second.form->Shown().Checked(Command::menuShowGrid) == form.Checked(Command::menuShowGrid));
     FUZZ_CHECK(second.view.bounds == first.view.bounds);
     return 0;
 }

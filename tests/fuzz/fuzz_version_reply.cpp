@@ -30,7 +30,8 @@ void CheckPieces(std::string_view body) {
         }
         fetch.End(++now);
         const bool fits = !body.empty() && body.size() <= kVersionReplyMaxBytes;
-        FUZZ_CHECK(fetch.Answer() == (fits ? std::string(body) : std::string(kCheckFailed)));
+        FUZZ_CHECK(fetch.Answer().Ok() == fits);
+        if (fits) FUZZ_CHECK(fetch.Answer().Value() == body);
         FUZZ_CHECK(fetch.Next() == (fits ? VersionFetch::Step::Done : VersionFetch::Step::Failed));
     }
 }

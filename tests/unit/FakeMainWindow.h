@@ -73,7 +73,11 @@ public:
         if (record) calls.push_back("SetCaption " + text);
     }
     int Dpi() const override { return dpi; }
+    // Runs inside SetScale, as a real window reports a change of its own
+    // (a new size, say) while it is being told of another.
+    std::function<void()> whileScaling;
     void SetScale(int value) override {
+        if (whileScaling) whileScaling();
         scale = value;
         if (record) calls.push_back("SetScale " + std::to_string(value));
     }
@@ -233,7 +237,8 @@ public:
     void SetCursorPos(Point p) override { cursor = p; }
     Rect VirtualScreen() override { return virtualScreen; }
     Size PrimaryScreenSize() override { return primary; }
-    Outcome Capture(const Rect& source, bool includeLayered, TBitmap32& into) override {
+    std::unique_ptr<PixelSurface> NewCaptureSurface() override { return std::make_unique<MemorySurface>(); }
+    Outcome Capture(const Rect& source, bool includeLayered, CaptureBuffer& into) override {
         if (record) {
             captures.push_back(source);
             captureIncludedLayered.push_back(includeLayered);
@@ -474,7 +479,7 @@ public:
         limits = given;
         slot = std::move(into);
     }
-    void Answer(const std::string& body) { slot->Set(body); }
+    void Answer(Result<std::string> answer) { slot->Set(std::move(answer)); }
 };
 
 }  // namespace orvelle::testing

@@ -82,16 +82,17 @@ protected:
                                               [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
     }
 
+    // The view shows exactly the presentation of the logic's state now: the
+    // synchroniser has missed no change, and sent each as the view needs it.
     void ExpectViewShowsTheLogicsState() {
         SCOPED_TRACE("the view shows what the logic holds");
-        const MenuModel& menu = form->Menu();
-        EXPECT_EQ(view.menuOrder, menu.Items());
-        EXPECT_EQ(view.menu.size(), menu.Items().size());
-        for (Command item : menu.Items()) {
-            SCOPED_TRACE(static_cast<int>(item));
-            const MenuItem& held = *menu.Find(item);
-            ASSERT_EQ(view.menu.count(item), 1u);
-            const MenuItem& shown = view.menu.at(item);
+        const Presentation p = form->Present();
+        std::vector<Command> order;
+        for (const MenuItem& held : p.menu) {
+            order.push_back(held.id);
+            SCOPED_TRACE(static_cast<int>(held.id));
+            ASSERT_EQ(view.menu.count(held.id), 1u);
+            const MenuItem& shown = view.menu.at(held.id);
             EXPECT_EQ(shown.parent, held.parent);
             EXPECT_EQ(shown.kind, held.kind);
             EXPECT_EQ(shown.caption, held.caption);
@@ -101,42 +102,44 @@ protected:
             EXPECT_EQ(shown.shortcut, held.shortcut);
             EXPECT_EQ(shown.newColumn, held.newColumn);
         }
+        EXPECT_EQ(view.menuOrder, order);
         for (int b = 0; b < static_cast<int>(ToolButton::Count); ++b) {
             const auto button = static_cast<ToolButton>(b);
             ASSERT_EQ(view.buttons.count(button), 1u) << b;
-            EXPECT_EQ(view.buttons.at(button), form->ButtonDown(button)) << b;
+            EXPECT_EQ(view.buttons.at(button), p.ButtonDown(button)) << b;
         }
         for (int h = 0; h < static_cast<int>(HintTarget::Count); ++h) {
             const auto target = static_cast<HintTarget>(h);
             ASSERT_EQ(view.hints.count(target), 1u) << h;
-            EXPECT_EQ(view.hints.at(target), form->Hint(target)) << h;
+            EXPECT_EQ(view.hints.at(target), p.Hint(target)) << h;
         }
         for (int c = 0; c < static_cast<int>(Control::Count); ++c) {
             const auto control = static_cast<Control>(c);
             ASSERT_EQ(view.controlVisible.count(control), 1u) << c;
-            EXPECT_EQ(view.controlVisible.at(control), form->ControlVisible(control)) << c;
-            if (control == Control::Separator2) continue;  // a toolbar item without bounds of its own
+            EXPECT_EQ(view.controlVisible.at(control), p.Place(control).visible) << c;
             ASSERT_EQ(view.controlBounds.count(control), 1u) << c;
-            EXPECT_EQ(view.controlBounds.at(control), form->ControlBounds(control)) << c;
+            EXPECT_EQ(view.controlBounds.at(control), p.Place(control).bounds) << c;
         }
-        EXPECT_EQ(view.zoomPosition, form->Zoom());
-        EXPECT_EQ(view.zoomLabel, form->ZoomLabel());
-        EXPECT_EQ(view.gridColorSelection, form->GridColorIndex());
-        EXPECT_EQ(view.gridColorEnabled, form->GridColorEnabled());
-        EXPECT_EQ(view.statusPanels, form->StatusPanels());
+        EXPECT_EQ(view.zoomPosition, p.zoomPosition);
+        EXPECT_EQ(view.zoomLabel, p.zoomLabel);
+        EXPECT_EQ(view.gridColorSelection, p.gridColorSelection);
+        EXPECT_EQ(view.gridColorEnabled, p.gridColorEnabled);
+        EXPECT_EQ(view.statusPanels, p.statusPanels);
         for (int panel = 0; panel < kStatusPanelCount; ++panel)
-            EXPECT_EQ(view.statusTexts[panel], form->StatusText(panel)) << panel;
-        EXPECT_EQ(view.scale, form->Dpi());
-        EXPECT_EQ(view.minimum, form->MinimumSize());
+            EXPECT_EQ(view.statusTexts[panel], form->Picture().Status()[static_cast<std::size_t>(panel)]) << panel;
+        EXPECT_EQ(view.scale, p.scaleDpi);
+        EXPECT_EQ(view.minimum, p.minimumSize);
         for (int t = 0; t < static_cast<int>(Timer::Count); ++t) {
             const auto timer = static_cast<Timer>(t);
-            const int interval = form->TimerInterval(timer);
+            const int interval = p.Timer(timer);
             EXPECT_EQ(view.TimerRunning(timer), interval != 0) << t;
             if (interval != 0) {
                 EXPECT_EQ(view.timers.at(timer), interval) << t;
             }
         }
-        EXPECT_EQ(view.topmost, form->Checked(Command::menuOnTop));
+        EXPECT_EQ(view.topmost, p.topmost);
+        EXPECT_EQ(view.excludedFromCapture, p.excludedFromCapture);
+        EXPECT_EQ(view.guideTip.has_value(), p.guideTip.has_value());
     }
 };
 

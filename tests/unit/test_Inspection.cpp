@@ -105,8 +105,8 @@ TEST_F(Inspecting, ArrowKeysMoveThePointerAndTheViewFollowsAtOnce) {
     EXPECT_EQ(view.statusTexts[5], frequency);  // no tick: nothing measured
 
     form->NudgePointer(0, 1, true);  // Shift: z pixels
-    EXPECT_EQ(screen.cursor, (Point{501, 400 + form->Zoom()}));
-    EXPECT_EQ(view.statusTexts[4], "Y: " + std::to_string(400 + form->Zoom()));
+    EXPECT_EQ(screen.cursor, (Point{501, 400 + form->State().zoom}));
+    EXPECT_EQ(view.statusTexts[4], "Y: " + std::to_string(400 + form->State().zoom));
 
     // At the edge nothing moves and nothing is captured again.
     screen.cursor = Point{0, 0};
@@ -127,34 +127,34 @@ TEST_F(Inspecting, TheWheelStepsThroughTheLevelsLikeTheLevelItems) {
     Start();
     form->Execute(Command::menu10X);
     EXPECT_TRUE(form->FormMouseWheel(120, true, false));
-    EXPECT_EQ(form->Zoom(), 12);
-    EXPECT_TRUE(form->Checked(Command::menu12X));
+    EXPECT_EQ(form->State().zoom, 12);
+    EXPECT_TRUE(form->Shown().Checked(Command::menu12X));
     EXPECT_EQ(view.zoomPosition, 12);
     EXPECT_EQ(view.zoomLabel, "12 X");
     EXPECT_TRUE(form->FormMouseWheel(-360, true, false));
-    EXPECT_EQ(form->Zoom(), 6);
+    EXPECT_EQ(form->State().zoom, 6);
 
     // Not over the view and without Ctrl: not the magnification's turn.
     EXPECT_FALSE(form->FormMouseWheel(120, false, false));
-    EXPECT_EQ(form->Zoom(), 6);
+    EXPECT_EQ(form->State().zoom, 6);
     EXPECT_TRUE(form->FormMouseWheel(120, false, true));
-    EXPECT_EQ(form->Zoom(), 8);
+    EXPECT_EQ(form->State().zoom, 8);
 
     // A fine wheel: three thirds of a notch make one.
     for (int i = 0; i < 2; ++i) EXPECT_TRUE(form->FormMouseWheel(40, true, false));
-    EXPECT_EQ(form->Zoom(), 8);
+    EXPECT_EQ(form->State().zoom, 8);
     form->FormMouseWheel(40, true, false);
-    EXPECT_EQ(form->Zoom(), 10);
+    EXPECT_EQ(form->State().zoom, 10);
 
     // From a dragged level, and held at the ends.
     DragZoom(7);
     form->FormMouseWheel(-120, true, false);
-    EXPECT_EQ(form->Zoom(), 6);
+    EXPECT_EQ(form->State().zoom, 6);
     form->FormMouseWheel(120 * 20, true, false);
-    EXPECT_EQ(form->Zoom(), 32);
-    EXPECT_TRUE(form->Checked(Command::menu32X));
+    EXPECT_EQ(form->State().zoom, 32);
+    EXPECT_TRUE(form->Shown().Checked(Command::menu32X));
     form->FormMouseWheel(-120 * 20, true, false);
-    EXPECT_EQ(form->Zoom(), 2);
+    EXPECT_EQ(form->State().zoom, 2);
 }
 
 TEST_F(Inspecting, CopyColourPutsThePointerPixelsTextOnTheClipboard) {

@@ -41,27 +41,27 @@ TEST_F(About, ShowsNameVersionAndInstructionsInTheChosenLanguage) {
 
 TEST_F(About, ThePictureAndAPendingCheckWaitWhileItIsOpen) {
     StartWith("[Options]\r\nStartupCheck=1\r\n");
-    ASSERT_EQ(form->TimerInterval(Timer::OnlineCheckTimer), 1000);
-    const int refresh = form->TimerInterval(Timer::Refresher);
+    ASSERT_EQ(form->Shown().Timer(Timer::OnlineCheckTimer), 1000);
+    const int refresh = form->Shown().Timer(Timer::Refresher);
     ASSERT_NE(refresh, 0);
     bool paused = false;
     dialogs.whileAboutOpen = [&] {
-        paused = form->TimerInterval(Timer::Refresher) == 0 && form->TimerInterval(Timer::OnlineCheckTimer) == 0;
-        versionCheck.Answer("3.29");  // arrives meanwhile
+        paused = form->Shown().Timer(Timer::Refresher) == 0 && form->Shown().Timer(Timer::OnlineCheckTimer) == 0;
+        versionCheck.Answer(std::string("3.29"));  // arrives meanwhile
     };
     form->Execute(Command::menuAbout);
     EXPECT_TRUE(paused);
     EXPECT_TRUE(dialogs.asked.empty());
-    EXPECT_EQ(form->TimerInterval(Timer::Refresher), refresh);
-    EXPECT_EQ(form->TimerInterval(Timer::OnlineCheckTimer), 1000);
+    EXPECT_EQ(form->Shown().Timer(Timer::Refresher), refresh);
+    EXPECT_EQ(form->Shown().Timer(Timer::OnlineCheckTimer), 1000);
     form->OnTimer(Timer::OnlineCheckTimer);
     EXPECT_EQ(dialogs.asked.size(), 1u);
 
     // A timer that was off stays off.
     dialogs.whileAboutOpen = nullptr;
     form->Execute(Command::menuAbout);
-    EXPECT_EQ(form->TimerInterval(Timer::OnlineCheckTimer), 0);
-    EXPECT_EQ(form->TimerInterval(Timer::Refresher), refresh);
+    EXPECT_EQ(form->Shown().Timer(Timer::OnlineCheckTimer), 0);
+    EXPECT_EQ(form->Shown().Timer(Timer::Refresher), refresh);
 }
 
 TEST_F(About, HelpOpensTheAboutTopicAndClosesUnlessTheViewerFails) {

@@ -11,29 +11,29 @@ using MainWindow = MainWindowFixture;
 TEST_F(MainWindow, StartsWithItsCaptionAndTheDefaultSettings) {
     Start();
     EXPECT_EQ(view.caption, "Orvelle 3.28");
-    EXPECT_TRUE(form->Checked(Command::menuPrecise));
-    EXPECT_TRUE(form->Checked(Command::menuSimple));
-    EXPECT_TRUE(form->Checked(Command::menu8X));
-    EXPECT_FALSE(form->Checked(Command::menu10X));
-    EXPECT_EQ(form->Zoom(), 8);
+    EXPECT_TRUE(form->Shown().Checked(Command::menuPrecise));
+    EXPECT_TRUE(form->Shown().Checked(Command::menuSimple));
+    EXPECT_TRUE(form->Shown().Checked(Command::menu8X));
+    EXPECT_FALSE(form->Shown().Checked(Command::menu10X));
+    EXPECT_EQ(form->State().zoom, 8);
     EXPECT_EQ(view.zoomLabel, "8 X");
-    EXPECT_TRUE(form->Checked(Command::menu40ms));
+    EXPECT_TRUE(form->Shown().Checked(Command::menu40ms));
     EXPECT_TRUE(view.TimerRunning(Timer::Refresher));
     EXPECT_EQ(view.timers[Timer::Refresher], 40);
-    EXPECT_TRUE(form->Checked(Command::menuOwn));
-    EXPECT_TRUE(form->ButtonDown(ToolButton::tbPrecise));
-    EXPECT_FALSE(form->ButtonDown(ToolButton::tbSmooth));
-    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfNearest);
+    EXPECT_TRUE(form->Shown().Checked(Command::menuOwn));
+    EXPECT_TRUE(form->Shown().ButtonDown(ToolButton::tbPrecise));
+    EXPECT_FALSE(form->Shown().ButtonDown(ToolButton::tbSmooth));
+    EXPECT_EQ(form->Picture().Capture().StretchFilter(), TStretchFilter::sfNearest);
     // First run: 400 x 300, with its left and top edge where the designed window
     // (client area 702 x 279 in a 16 x 52 frame) would be centred; two toolbar rows.
     EXPECT_EQ(view.bounds, Rect::FromSize(601, 374, 400, 300));
-    EXPECT_EQ(form->ControlBounds(Control::Panel1), Rect::FromSize(4, 62, 380, 156));
-    EXPECT_EQ(form->ControlBounds(Control::imgZoom), Rect::FromSize(2, 2, 376, 152));
-    EXPECT_EQ(form->CaptureBuffer().Width(), 47);
-    EXPECT_EQ(form->CaptureBuffer().Height(), 19);
-    EXPECT_TRUE(form->ControlVisible(Control::imgLogo));
-    EXPECT_TRUE(form->ControlVisible(Control::StatusBar1));
-    EXPECT_FALSE(form->ControlVisible(Control::Separator2));
+    EXPECT_EQ(form->Shown().Place(Control::Panel1).bounds, Rect::FromSize(4, 62, 380, 156));
+    EXPECT_EQ(form->Shown().Place(Control::imgZoom).bounds, Rect::FromSize(2, 2, 376, 152));
+    EXPECT_EQ(form->Picture().Capture().Width(), 47);
+    EXPECT_EQ(form->Picture().Capture().Height(), 19);
+    EXPECT_TRUE(form->Shown().Place(Control::imgLogo).visible);
+    EXPECT_TRUE(form->Shown().Place(Control::StatusBar1).visible);
+    EXPECT_FALSE(form->Shown().Place(Control::Separator2).visible);
 }
 
 TEST_F(MainWindow, AFailedStartUpLeavesTheWindowShowingItsDesignedState) {
@@ -48,6 +48,19 @@ TEST_F(MainWindow, AFailedStartUpLeavesTheWindowShowingItsDesignedState) {
     EXPECT_EQ(view.hints[HintTarget::tbRastered], "Rastered Grid Lines\r\n(Visible on Any Background)");
     EXPECT_EQ(view.ClientSize(), (Size{702, 279}));
     EXPECT_EQ(view.minimum, (Size{320, 300}));
+}
+
+TEST_F(MainWindow, AChangeTheWindowReportsWhileBeingToldOfAnotherIsShownAfterIt) {
+    int nested = 0;
+    view.whileScaling = [&] {
+        ++nested;
+        form->FormResize();
+    };
+    Start();
+    EXPECT_GE(nested, 1);
+    // Every item reached the menu once, not once for each report.
+    EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "InsertMenuItem 1"), 1);
+    EXPECT_EQ(view.menuOrder.size(), form->Shown().menu.size());
 }
 
 TEST_F(MainWindow, GridChangesShowAtOnce) {
@@ -85,20 +98,20 @@ TEST_F(MainWindow, ResizeArrangesToolbarsLogoAndView) {
         SCOPED_TRACE(c.width);
         view.Resize(Size{c.width, 400});
         form->FormResize();
-        EXPECT_EQ(form->ControlBounds(Control::Panel1).top, c.panelTop);
-        EXPECT_EQ(form->ControlVisible(Control::imgLogo), c.logo);
+        EXPECT_EQ(form->Shown().Place(Control::Panel1).bounds.top, c.panelTop);
+        EXPECT_EQ(form->Shown().Place(Control::imgLogo).visible, c.logo);
         if (c.logo) {
             // Flush with the client area's right edge: on this 16-pixel frame, 9 pixels left of where
             // FW - 108 would cut the picture off.
-            EXPECT_EQ(form->ControlBounds(Control::imgLogo).left, c.width - 16 - 101);
+            EXPECT_EQ(form->Shown().Place(Control::imgLogo).bounds.left, c.width - 16 - 101);
         }
-        EXPECT_EQ(form->ControlBounds(Control::ToolBar2).left, c.toolBar2.x);
-        EXPECT_EQ(form->ControlBounds(Control::ToolBar2).top, c.toolBar2.y);
-        const Rect panel = form->ControlBounds(Control::Panel1);
-        const Rect zoom = form->ControlBounds(Control::imgZoom);
+        EXPECT_EQ(form->Shown().Place(Control::ToolBar2).bounds.left, c.toolBar2.x);
+        EXPECT_EQ(form->Shown().Place(Control::ToolBar2).bounds.top, c.toolBar2.y);
+        const Rect panel = form->Shown().Place(Control::Panel1).bounds;
+        const Rect zoom = form->Shown().Place(Control::imgZoom).bounds;
         EXPECT_EQ(panel.Width() - 4, zoom.Width());
-        EXPECT_EQ(zoom.Width(), form->CaptureBuffer().Width() * 8);
-        EXPECT_EQ(zoom.Height(), form->CaptureBuffer().Height() * 8);
+        EXPECT_EQ(zoom.Width(), form->Picture().Capture().Width() * 8);
+        EXPECT_EQ(zoom.Height(), form->Picture().Capture().Height() * 8);
     }
 }
 
@@ -116,19 +129,19 @@ TEST_F(MainWindow, ResizeTellsTheViewOnlyWhatChanged) {
 TEST_F(MainWindow, HiddenToolbarAndStatusBar) {
     Start();
     form->Execute(Command::menuToolbar);
-    EXPECT_FALSE(form->ControlVisible(Control::ToolBar1));
-    EXPECT_FALSE(form->ControlVisible(Control::ToolBar2));
-    EXPECT_FALSE(form->ControlVisible(Control::imgLogo));
-    EXPECT_EQ(form->ControlBounds(Control::Panel1).top, 4);
-    const int heightWithBar = form->ControlBounds(Control::imgZoom).Height();
+    EXPECT_FALSE(form->Shown().Place(Control::ToolBar1).visible);
+    EXPECT_FALSE(form->Shown().Place(Control::ToolBar2).visible);
+    EXPECT_FALSE(form->Shown().Place(Control::imgLogo).visible);
+    EXPECT_EQ(form->Shown().Place(Control::Panel1).bounds.top, 4);
+    const int heightWithBar = form->Shown().Place(Control::imgZoom).bounds.Height();
     form->Execute(Command::menuStatusbar);
-    EXPECT_FALSE(form->ControlVisible(Control::StatusBar1));
+    EXPECT_FALSE(form->Shown().Place(Control::StatusBar1).visible);
     // 21 more pixels for the view, in whole blocks: 300 - 4 - 62 = 234 -> 232.
     EXPECT_EQ(heightWithBar, 208);
-    EXPECT_EQ(form->ControlBounds(Control::imgZoom).Height(), 232);
+    EXPECT_EQ(form->Shown().Place(Control::imgZoom).bounds.Height(), 232);
     form->Execute(Command::menuToolbar);
-    EXPECT_TRUE(form->ControlVisible(Control::ToolBar1));
-    EXPECT_EQ(form->ControlBounds(Control::Panel1).top, 62);
+    EXPECT_TRUE(form->Shown().Place(Control::ToolBar1).visible);
+    EXPECT_EQ(form->Shown().Place(Control::Panel1).bounds.top, 62);
 }
 
 TEST_F(MainWindow, LevelCommandsAndTheTrackBar) {
@@ -141,37 +154,37 @@ TEST_F(MainWindow, LevelCommandsAndTheTrackBar) {
     EXPECT_EQ(view.zoomLabel, "7 X");
     for (Command level : {Command::menu2X, Command::menu4X, Command::menu6X, Command::menu8X, Command::menu10X,
                           Command::menu12X, Command::menu16X, Command::menu24X, Command::menu32X})
-        EXPECT_FALSE(form->Checked(level));
+        EXPECT_FALSE(form->Shown().Checked(level));
     // As many columns as fit inside the frame, the frame inside the client area: 384 - 4 - 2 * 2 = 376.
-    EXPECT_EQ(form->CaptureBuffer().Width(), 376 / 7);
+    EXPECT_EQ(form->Picture().Capture().Width(), 376 / 7);
     EXPECT_EQ(view.focusCount, 1);  // the picture frame takes the focus
 
     form->Execute(Command::menu32X);
     EXPECT_EQ(view.zoomPosition, 32);
-    EXPECT_TRUE(form->Checked(Command::menu32X));
+    EXPECT_TRUE(form->Shown().Checked(Command::menu32X));
     EXPECT_EQ(view.zoomLabel, "32 X");
-    EXPECT_EQ(form->ControlBounds(Control::imgZoom).Width() % 32, 0);
+    EXPECT_EQ(form->Shown().Place(Control::imgZoom).bounds.Width() % 32, 0);
 }
 
 TEST_F(MainWindow, PreciseAndSmoothAreOneRadioPairWithTheirButtons) {
     Start();
     ClickToolButton(ToolButton::tbSmooth);
-    EXPECT_TRUE(form->Checked(Command::menuSmooth));
-    EXPECT_FALSE(form->Checked(Command::menuPrecise));
-    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfDraft);
+    EXPECT_TRUE(form->Shown().Checked(Command::menuSmooth));
+    EXPECT_FALSE(form->Shown().Checked(Command::menuPrecise));
+    EXPECT_EQ(form->Picture().Capture().StretchFilter(), TStretchFilter::sfDraft);
     form->Execute(Command::menuLanczos);
-    EXPECT_TRUE(form->Checked(Command::menuLanczos));
-    EXPECT_FALSE(form->Checked(Command::menuSimple));
-    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfLanczos);
+    EXPECT_TRUE(form->Shown().Checked(Command::menuLanczos));
+    EXPECT_FALSE(form->Shown().Checked(Command::menuSimple));
+    EXPECT_EQ(form->Picture().Capture().StretchFilter(), TStretchFilter::sfLanczos);
     form->Execute(Command::menuPrecise);
     EXPECT_TRUE(view.buttons[ToolButton::tbPrecise]);
     EXPECT_FALSE(view.buttons[ToolButton::tbSmooth]);
-    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfNearest);
+    EXPECT_EQ(form->Picture().Capture().StretchFilter(), TStretchFilter::sfNearest);
     // A smoothing type chosen while Precise is on only shows once Smooth is chosen.
     form->Execute(Command::menuMitchell);
-    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfNearest);
+    EXPECT_EQ(form->Picture().Capture().StretchFilter(), TStretchFilter::sfNearest);
     form->Execute(Command::menuSmooth);
-    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfMitchell);
+    EXPECT_EQ(form->Picture().Capture().StretchFilter(), TStretchFilter::sfMitchell);
 }
 
 TEST_F(MainWindow, ToggleButtonsAndTheirMenuItemsStayInStep) {
@@ -184,13 +197,13 @@ TEST_F(MainWindow, ToggleButtonsAndTheirMenuItemsStayInStep) {
                             Twin{ToolButton::tbRastered, Command::menuRastered}, Twin{ToolButton::tbOnTop, Command::menuOnTop}}) {
         SCOPED_TRACE(static_cast<int>(twin.item));
         ClickToolButton(twin.button);
-        EXPECT_TRUE(form->Checked(twin.item));
-        EXPECT_TRUE(form->ButtonDown(twin.button));
+        EXPECT_TRUE(form->Shown().Checked(twin.item));
+        EXPECT_TRUE(form->Shown().ButtonDown(twin.button));
         ClickToolButton(twin.button);
-        EXPECT_FALSE(form->Checked(twin.item));
-        EXPECT_FALSE(form->ButtonDown(twin.button));
+        EXPECT_FALSE(form->Shown().Checked(twin.item));
+        EXPECT_FALSE(form->Shown().ButtonDown(twin.button));
         form->Execute(twin.item);
-        EXPECT_TRUE(form->ButtonDown(twin.button));
+        EXPECT_TRUE(form->Shown().ButtonDown(twin.button));
         EXPECT_TRUE(view.buttons[twin.button]);  // the menu command moves the button
         form->Execute(twin.item);
         EXPECT_FALSE(view.buttons[twin.button]);
@@ -208,10 +221,10 @@ TEST_F(MainWindow, AlwaysOnTopChangesTheWindow) {
 TEST_F(MainWindow, RasteredLinesDisableTheColourChoice) {
     Start();
     form->Execute(Command::menuRastered);
-    EXPECT_FALSE(form->Enabled(Command::menuColor));
+    EXPECT_FALSE(form->Shown().Enabled(Command::menuColor));
     EXPECT_FALSE(view.gridColorEnabled);
     form->Execute(Command::menuRastered);
-    EXPECT_TRUE(form->Enabled(Command::menuColor));
+    EXPECT_TRUE(form->Shown().Enabled(Command::menuColor));
     EXPECT_TRUE(view.gridColorEnabled);
 }
 
@@ -220,7 +233,7 @@ TEST_F(MainWindow, ExactlyOneColourItemIsCheckedAfterEveryChoice) {
     auto checkedItems = [&] {
         std::vector<int> items;
         for (int i = 0; i < 16; ++i)
-            if (form->Checked(ColorItem(i))) items.push_back(i);
+            if (form->Shown().Checked(ColorItem(i))) items.push_back(i);
         return items;
     };
     EXPECT_EQ(checkedItems(), std::vector<int>{0});
@@ -233,7 +246,7 @@ TEST_F(MainWindow, ExactlyOneColourItemIsCheckedAfterEveryChoice) {
     EXPECT_EQ(view.menu[Command::menuColor].image, MenuImage::Swatch(kStandardColors[3].value));
     form->Execute(ColorItem(9));
     EXPECT_EQ(checkedItems(), std::vector<int>{9});
-    EXPECT_EQ(form->GridColorIndex(), 9);
+    EXPECT_EQ(form->State().gridColor, 9);
 }
 
 TEST_F(MainWindow, RefreshRateCommandsSetTheTimer) {
@@ -243,9 +256,9 @@ TEST_F(MainWindow, RefreshRateCommandsSetTheTimer) {
     for (const auto& [item, ms] : rates) {
         form->Execute(item);
         EXPECT_EQ(view.timers[Timer::Refresher], ms);
-        EXPECT_TRUE(form->Checked(item));
+        EXPECT_TRUE(form->Shown().Checked(item));
     }
-    EXPECT_FALSE(form->Checked(Command::menu1s));
+    EXPECT_FALSE(form->Shown().Checked(Command::menu1s));
 }
 
 TEST_F(MainWindow, SnapAppliesOnlyWhenChecked) {
@@ -280,22 +293,22 @@ TEST_F(MainWindow, AutostartFailuresAreReportedOnlyForTheWrite) {
     Start();
     startupList.writable = false;
     form->Execute(Command::menuAutostart);
-    EXPECT_TRUE(form->Checked(Command::menuAutostart));
+    EXPECT_TRUE(form->Shown().Checked(Command::menuAutostart));
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_EQ(dialogs.errors[0], "Failed to set data for 'Orvelle'");
     startupList.keyAvailable = false;
     form->Execute(Command::menuAutostart);
     form->Execute(Command::menuAutostart);
     EXPECT_EQ(dialogs.errors.size(), 1u);
-    EXPECT_TRUE(form->Checked(Command::menuAutostart));
+    EXPECT_TRUE(form->Shown().Checked(Command::menuAutostart));
 }
 
 TEST_F(MainWindow, FreezeAndPlainTogglesFlipTheirCheckMark) {
     Start();
     for (Command item : {Command::menuFreeze, Command::menuSnap, Command::menuSave, Command::menuStartupCheck}) {
-        const bool before = form->Checked(item);
+        const bool before = form->Shown().Checked(item);
         form->Execute(item);
-        EXPECT_NE(form->Checked(item), before);
+        EXPECT_NE(form->Shown().Checked(item), before);
         EXPECT_EQ(view.IsChecked(item), !before);
     }
 }

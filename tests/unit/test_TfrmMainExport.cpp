@@ -13,7 +13,7 @@ protected:
         form->Execute(Command::menu8X);
         form->Execute(Command::menuShowGrid);
         form->Execute(Command::menuShowCursor);
-        ASSERT_TRUE(form->Checked(Command::menuShowCursor));
+        ASSERT_TRUE(form->Shown().Checked(Command::menuShowCursor));
         screen.cursor = Point{600, 420};
         form->RefresherTimer();
     }
@@ -47,8 +47,8 @@ void ExpectBlocksOfTheScreen(const TBitmap32& picture, Rect source, int zoom) {
 
 TEST_F(Export, CopyPutsThePlainEnlargementOnTheClipboard) {
     PrepareOverlaidView();
-    ASSERT_EQ(form->CaptureBuffer().Width(), 47);
-    ASSERT_EQ(form->CaptureBuffer().Height(), 19);
+    ASSERT_EQ(form->Picture().Capture().Width(), 47);
+    ASSERT_EQ(form->Picture().Capture().Height(), 19);
     form->Execute(Command::menuCopy);
     ASSERT_TRUE(clipboard.bitmap.has_value());
     EXPECT_EQ(clipboard.emptied, 1);
@@ -128,7 +128,7 @@ TEST_F(Export, FrozenPictureIsSavedWhateverThePointerDoes) {
 
 TEST_F(Export, FailuresShowTheSystemsTextAndTheViewGoesOn) {
     PrepareOverlaidView();
-    const int interval = form->TimerInterval(Timer::Refresher);
+    const int interval = form->Shown().Timer(Timer::Refresher);
     ASSERT_GT(interval, 0);
     clipboard.failure = MakeFailure("The clipboard is held by another program.");
     form->Execute(Command::menuCopy);
@@ -140,8 +140,8 @@ TEST_F(Export, FailuresShowTheSystemsTextAndTheViewGoesOn) {
     EXPECT_TRUE(files.files.empty());
 
     // Nothing of the window changed, and the refresh goes on.
-    EXPECT_EQ(form->TimerInterval(Timer::Refresher), interval);
-    EXPECT_FALSE(form->Checked(Command::menuFreeze));
+    EXPECT_EQ(form->Shown().Timer(Timer::Refresher), interval);
+    EXPECT_FALSE(form->Shown().Checked(Command::menuFreeze));
     const int repaints = view.repaints;
     screen.cursor.x += 50;
     form->RefresherTimer();

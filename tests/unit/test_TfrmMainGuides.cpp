@@ -19,7 +19,7 @@ protected:
 using P = GuidePart;
 
 Rect ViewSize(const TfrmMain& form) {
-    const Rect& v = form.ControlBounds(Control::imgZoom);
+    const Rect v = form.Shown().Place(Control::imgZoom).bounds;
     return Rect{0, 0, v.Width(), v.Height()};
 }
 
@@ -59,14 +59,14 @@ TEST_F(GuidesInTheWindow, DragReadsThePointerFromTheScreenAtEachEvent) {
     EXPECT_EQ(view.controlBounds.at(Control::imgGuideH2).top, picture.bottom - 6);
     EXPECT_EQ(view.controlBounds.at(Control::imgIconH2).top, picture.bottom - 24);
     form->GuideMouseUp(P::imgGuideV2);
-    EXPECT_EQ(form->Guides().GuideDrag(), Guide::None);
+    EXPECT_EQ(form->State().guides.GuideDrag(), Guide::None);
 }
 
 TEST_F(GuidesInTheWindow, UnreadablePointerStartsNoDragAndMovesNothing) {
     Start();
     screen.cursorReadable = false;
     form->GuideMouseDown(P::imgGuideV2);
-    EXPECT_EQ(form->Guides().GuideDrag(), Guide::None);
+    EXPECT_EQ(form->State().guides.GuideDrag(), Guide::None);
     screen.cursorReadable = true;
     form->GuideMouseDown(P::imgGuideV2);
     screen.cursorReadable = false;

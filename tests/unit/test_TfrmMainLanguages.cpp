@@ -55,7 +55,7 @@ TEST_F(Languages, WithoutLanguageFilesTheMenuHoldsEnglishAndTheDownloadItem) {
     Start();
     EXPECT_EQ(fileSystem.searched, std::vector<std::string>{kLanguageFolder + "*.lng"});
     EXPECT_EQ(LanguageMenu(), (std::vector<Command>{Command::menuEN, Command::N6, Command::menuMore}));
-    EXPECT_TRUE(form->Checked(Command::menuEN));
+    EXPECT_TRUE(form->Shown().Checked(Command::menuEN));
     EXPECT_EQ(view.menu.at(Command::menuLanguage).image, MenuImage::Picture(kEnglishFlagPicture));
     EXPECT_EQ(Caption(Command::menuMore), "Download More Languages");
 }
@@ -97,7 +97,7 @@ TEST_F(Languages, ClicksMoveTheOneCheckMarkAndTheLanguageMenusFlag) {
 
     form->Execute(deutsch);
     EXPECT_EQ(checks(), (std::vector<bool>{false, true, false}));
-    EXPECT_EQ(form->CurrentLanguage(), "DEUTSCH");
+    EXPECT_EQ(form->State().language, "DEUTSCH");
     EXPECT_EQ(view.menu.at(Command::menuLanguage).image, MenuImage::Picture(kDesignedMenuPictureCount));
     EXPECT_EQ(Caption(Command::menuFile), "<001>");
 
@@ -111,7 +111,7 @@ TEST_F(Languages, ClicksMoveTheOneCheckMarkAndTheLanguageMenusFlag) {
 
     form->Execute(Command::menuEN);
     EXPECT_EQ(checks(), (std::vector<bool>{true, false, false}));
-    EXPECT_EQ(form->CurrentLanguage(), "EN");
+    EXPECT_EQ(form->State().language, "EN");
     EXPECT_EQ(Caption(Command::menuFile), "File");
     EXPECT_EQ(view.menu.at(Command::menuLanguage).image, MenuImage::Picture(kEnglishFlagPicture));
     EXPECT_EQ(StoredLanguage(), "EN");
@@ -168,7 +168,7 @@ TEST_F(Languages, EveryCaptionHintAndTheSaveTitleComeFromTheChosenLanguage) {
     }
     ASSERT_EQ(std::size(kHints), static_cast<std::size_t>(HintTarget::Count));
     for (const auto& [target, text] : kHints) EXPECT_EQ(view.hints.at(target), text);
-    EXPECT_EQ(form->SaveDialogTitle(), "<004>");
+    EXPECT_EQ(form->Shown().saveDialogTitle, "<004>");
     // Texts no language changes.
     EXPECT_EQ(Caption(Command::menuEN), "English");
     EXPECT_EQ(Caption(Command::menu2X), "2 X");
@@ -182,7 +182,7 @@ TEST_F(Languages, AMissingEntryIsAnEmptyTextAndANamelessLanguageStillSwitches) {
     Start();
     EXPECT_EQ(Caption(Item(0)), "");
     form->Execute(Item(0));
-    EXPECT_EQ(form->CurrentLanguage(), "NAMELESS");
+    EXPECT_EQ(form->State().language, "NAMELESS");
     EXPECT_EQ(Caption(Command::menuSave), "");
     EXPECT_EQ(Caption(Command::menuAutostart), "<035>");
 }
@@ -192,7 +192,7 @@ TEST_F(Languages, TheStoredNameMustMatchExactly) {
     for (const char* stored : {"deutsch", "Deutsch", "KLINGON", ""}) {
         SCOPED_TRACE(stored);
         StartWith(std::string("[Options]\r\nLanguage=") + stored + "\r\n");
-        EXPECT_TRUE(form->Checked(Command::menuEN));
+        EXPECT_TRUE(form->Shown().Checked(Command::menuEN));
         EXPECT_EQ(Caption(Command::menuFile), "File");
         EXPECT_EQ(StoredLanguage(), "EN");
         Recreate();

@@ -31,9 +31,9 @@ TEST_F(Layout, TheViewFitsTheClientAreaAboveTheStatusBarInWholeBlocksOnEveryFram
             if (!statusBar) form->Execute(Command::menuStatusbar);
             const int s = f.dpi;  // shorthand for the scaling below
             auto scaled = [s](int designed) { return (designed * s + 48) / 96; };
-            EXPECT_EQ(form->MinimumSize(), (Size{scaled(320), scaled(300)}));
-            EXPECT_EQ(form->StatusPanels().front(), scaled(44));
-            EXPECT_EQ(form->ControlBounds(Control::ToolBar1).Height(), scaled(26));
+            EXPECT_EQ(form->Shown().minimumSize, (Size{scaled(320), scaled(300)}));
+            EXPECT_EQ(form->Shown().statusPanels.front(), scaled(44));
+            EXPECT_EQ(form->Shown().Place(Control::ToolBar1).bounds.Height(), scaled(26));
             for (int zoom : {2, 3, 8, 13, 32}) {
                 for (Size outer : {Size{400, 300}, Size{593, 457}, Size{1003, 517}}) {
                     SCOPED_TRACE(::testing::Message() << f.name << " z=" << zoom << " " << outer.width << " x "
@@ -42,17 +42,17 @@ TEST_F(Layout, TheViewFitsTheClientAreaAboveTheStatusBarInWholeBlocksOnEveryFram
                     DragZoom(zoom);
                     form->FormResize();
                     const Size client = view.ClientSize();
-                    const Rect panel = form->ControlBounds(Control::Panel1);
-                    const Rect inside = form->ControlBounds(Control::imgZoom);
-                    const Rect bar = form->ControlBounds(Control::StatusBar1);
+                    const Rect panel = form->Shown().Place(Control::Panel1).bounds;
+                    const Rect inside = form->Shown().Place(Control::imgZoom).bounds;
+                    const Rect bar = form->Shown().Place(Control::StatusBar1).bounds;
                     const int bevel = scaled(2);
                     EXPECT_EQ(bar, Rect::FromSize(0, client.height - scaled(27), client.width, scaled(27)));
                     EXPECT_EQ(panel.left, scaled(4));
                     EXPECT_LE(panel.right, client.width);
                     EXPECT_LE(panel.bottom, statusBar ? bar.top : client.height - scaled(6));
                     EXPECT_EQ(inside, Rect::FromSize(bevel, bevel, panel.Width() - 2 * bevel, panel.Height() - 2 * bevel));
-                    EXPECT_EQ(inside.Width(), form->CaptureBuffer().Width() * zoom);
-                    EXPECT_EQ(inside.Height(), form->CaptureBuffer().Height() * zoom);
+                    EXPECT_EQ(inside.Width(), form->Picture().Capture().Width() * zoom);
+                    EXPECT_EQ(inside.Height(), form->Picture().Capture().Height() * zoom);
                     // The largest number of whole blocks that fits.
                     EXPECT_GT(panel.right + zoom, client.width);
                     EXPECT_GT(panel.bottom + zoom, statusBar ? bar.top : client.height - scaled(6));
@@ -64,27 +64,27 @@ TEST_F(Layout, TheViewFitsTheClientAreaAboveTheStatusBarInWholeBlocksOnEveryFram
 
 TEST_F(Layout, AMoveToAMonitorOfAnotherScaleTakesTheSuggestedBoundsAndLaysOutAgain) {
     Start();
-    const int zoom = form->Zoom();
+    const int zoom = form->State().zoom;
     view.calls.clear();
     const Rect suggested = Rect::FromSize(2000, 100, 600, 450);
     form->FormDpiChanged(144, suggested);
     EXPECT_EQ(view.calls.front(), "SetScale 144");
     EXPECT_EQ(view.bounds, suggested);
-    EXPECT_EQ(form->Dpi(), 144);
+    EXPECT_EQ(form->Shown().scaleDpi, 144);
     EXPECT_EQ(view.minimum, (Size{480, 450}));
-    EXPECT_EQ(form->ControlBounds(Control::ToolBar1), Rect::FromSize(6, 6, 410, 39));
-    EXPECT_EQ(form->ControlBounds(Control::StatusBar1), Rect::FromSize(0, 398 - 41, 584, 41));
+    EXPECT_EQ(form->Shown().Place(Control::ToolBar1).bounds, Rect::FromSize(6, 6, 410, 39));
+    EXPECT_EQ(form->Shown().Place(Control::StatusBar1).bounds, Rect::FromSize(0, 398 - 41, 584, 41));
     // The blocks stay zoom x zoom physical pixels; only the margins grow: the client area is 584 x 398, the
     // frame 6 from the left with a bevel of 3, 93 from the top (two toolbar rows) and down to the status bar.
-    EXPECT_EQ(form->Zoom(), zoom);
-    EXPECT_EQ(form->ControlBounds(Control::imgZoom),
+    EXPECT_EQ(form->State().zoom, zoom);
+    EXPECT_EQ(form->Shown().Place(Control::imgZoom).bounds,
               Rect::FromSize(3, 3, (584 - 6 - 6) / zoom * zoom, (398 - 41 - 93 - 6) / zoom * zoom));
 
     // Maximised, the system places the window itself.
     view.state = WindowState::Maximized;
     form->FormDpiChanged(96, Rect::FromSize(0, 0, 400, 300));
     EXPECT_EQ(view.bounds, suggested);
-    EXPECT_EQ(form->ControlBounds(Control::ToolBar1), Rect::FromSize(4, 4, 273, 26));
+    EXPECT_EQ(form->Shown().Place(Control::ToolBar1).bounds, Rect::FromSize(4, 4, 273, 26));
 }
 
 TEST_F(Layout, StoredBoundsStayPhysicalWhenPlacingThemChangesTheMonitor) {
@@ -93,10 +93,10 @@ TEST_F(Layout, StoredBoundsStayPhysicalWhenPlacingThemChangesTheMonitor) {
     screen.virtualScreen = Rect::FromSize(0, 0, 1920 + 2560, 1440);
     // Moving onto the other monitor tells the window of its new DPI while the bounds are applied.
     view.onBoundsChanged = [this](const Rect& bounds) {
-        if (bounds.left >= 1920 && form->Dpi() == 96) form->FormDpiChanged(144, Rect::FromSize(2000, 100, 900, 675));
+        if (bounds.left >= 1920 && form->Shown().scaleDpi == 96) form->FormDpiChanged(144, Rect::FromSize(2000, 100, 900, 675));
     };
     Start();
-    EXPECT_EQ(form->Dpi(), 144);
+    EXPECT_EQ(form->Shown().scaleDpi, 144);
     EXPECT_EQ(view.bounds, Rect::FromSize(2000, 100, 600, 450));
 }
 

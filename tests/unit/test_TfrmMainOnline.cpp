@@ -7,7 +7,7 @@
 namespace orvelle::testing {
 namespace {
 
-class OnlineCheck : public MainWindowFixture {
+class VersionCheckFlow : public MainWindowFixture {
 protected:
     void StartWith(const std::string& content) {
         settings = InMemorySettingsStore(content);
@@ -15,16 +15,16 @@ protected:
     }
     void StartWithoutStartupCheck() { StartWith("[Options]\r\nStartupCheck=0\r\n"); }
     bool Waiting() const {
-        return form->TimerInterval(Timer::OnlineCheckTimer) == 1000 && !view.menu.at(Command::menuCheckNow).enabled;
+        return form->Shown().Timer(Timer::OnlineCheckTimer) == 1000 && !view.menu.at(Command::menuCheckNow).enabled;
     }
     bool Idle() const {
-        return form->TimerInterval(Timer::OnlineCheckTimer) == 0 && view.menu.at(Command::menuCheckNow).enabled &&
-               form->OnlineCheckAnswer().empty();
+        return form->Shown().Timer(Timer::OnlineCheckTimer) == 0 && view.menu.at(Command::menuCheckNow).enabled &&
+               form->State().check == CheckPhase::Idle;
     }
     void Tick() { form->OnTimer(Timer::OnlineCheckTimer); }
 };
 
-TEST_F(OnlineCheck, StartUpAsksTheProductSiteUnlessTurnedOff) {
+TEST_F(VersionCheckFlow, StartUpAsksTheProductSiteUnlessTurnedOff) {
     StartWith("[Web]\r\nProductHost=127.0.0.1:8089\r\n");
     EXPECT_EQ(versionCheck.urls, std::vector<std::string>{"http://127.0.0.1:8089/lastver/zelt.txt"});
     EXPECT_FALSE(form->OnlineCheckByUser());
@@ -38,7 +38,7 @@ TEST_F(OnlineCheck, StartUpAsksTheProductSiteUnlessTurnedOff) {
     EXPECT_TRUE(Idle());
 }
 
-TEST_F(OnlineCheck, EachAnswerFromTheMenuOrAtStartUp) {
+TEST_F(VersionCheckFlow, EachAnswerFromTheMenuOrAtStartUp) {
     const struct {
         const char* body;
         bool byUser;
@@ -70,7 +70,10 @@ TEST_F(OnlineCheck, EachAnswerFromTheMenuOrAtStartUp) {
         Tick();  // no answer yet: nothing happens
         EXPECT_TRUE(Waiting());
         dialogs.answers = {c.answer};
-        versionCheck.Answer(c.body);
+        if (std::string(c.body) == "ERROR")
+            versionCheck.Answer(MakeFailure("status 404"));
+        else
+            versionCheck.Answer(std::string(c.body));
         Tick();
         if (c.message == 0) {
             EXPECT_TRUE(dialogs.asked.empty());
@@ -93,10 +96,10 @@ TEST_F(OnlineCheck, EachAnswerFromTheMenuOrAtStartUp) {
     }
 }
 
-TEST_F(OnlineCheck, TheTimerFindsTheAnswerWhileTheQuestionIsOpen) {
+TEST_F(VersionCheckFlow, TheTimerFindsTheAnswerWhileTheQuestionIsOpen) {
     StartWithoutStartupCheck();
     form->Execute(Command::menuCheckNow);
-    versionCheck.Answer("3.29");
+    versionCheck.Answer(std::string("3.29"));
     // While the question is open its message loop runs every timer that is
     // still running, twice: the view goes on, and the answer is not asked twice.
     int refreshes = 0;

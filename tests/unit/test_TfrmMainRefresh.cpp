@@ -95,20 +95,20 @@ TEST_F(RefreshCycle, UnreadablePointerUsesTheOrigin) {
 TEST_F(RefreshCycle, FailedCopyKeepsThePreviousPicture) {
     Start();
     form->RefresherTimer();
-    const Pixel before = form->CaptureBuffer().At(10, 10);
+    const Pixel before = form->Picture().Capture().At(10, 10);
     screen.captureWorks = false;
     screen.cursor = Point{900, 700};
     form->RefresherTimer();
-    EXPECT_EQ(form->CaptureBuffer().At(10, 10), before);
+    EXPECT_EQ(form->Picture().Capture().At(10, 10), before);
 }
 
 TEST_F(RefreshCycle, FrozenKeepsPictureAndPanelsAndHidesTheMarker) {
     Start();
     form->Execute(Command::menuShowCursor);
     form->RefresherTimer();
-    EXPECT_TRUE(form->Marker().Shown());
+    EXPECT_TRUE(form->Picture().Marker().Shown());
     const std::string red = view.statusTexts[0];
-    const Pixel before = form->CaptureBuffer().At(3, 3);
+    const Pixel before = form->Picture().Capture().At(3, 3);
 
     form->Execute(Command::menuFreeze);
     screen.cursor = Point{1200, 900};
@@ -119,15 +119,15 @@ TEST_F(RefreshCycle, FrozenKeepsPictureAndPanelsAndHidesTheMarker) {
     EXPECT_EQ(view.statusTexts[0], red);
     EXPECT_EQ(view.statusTexts[3], "X: 500");
     EXPECT_EQ(view.statusTexts[5], "f: ---- Hz");
-    EXPECT_FALSE(form->Marker().Shown());
-    EXPECT_EQ(form->CaptureBuffer().At(3, 3), before);
+    EXPECT_FALSE(form->Picture().Marker().Shown());
+    EXPECT_EQ(form->Picture().Capture().At(3, 3), before);
     EXPECT_EQ(view.repaints, repaints + 1);  // still repainted, so a new filter shows
 
     form->Execute(Command::menuFreeze);
     clock.Advance(40);
     form->RefresherTimer();
     EXPECT_EQ(view.statusTexts[3], "X: 1200");
-    EXPECT_TRUE(form->Marker().Shown());
+    EXPECT_TRUE(form->Picture().Marker().Shown());
 }
 
 TEST_F(RefreshCycle, ZoomChangeWhileFrozenLeavesTheNewBufferBlack) {
@@ -136,7 +136,7 @@ TEST_F(RefreshCycle, ZoomChangeWhileFrozenLeavesTheNewBufferBlack) {
     form->Execute(Command::menuFreeze);
     form->Execute(Command::menu4X);
     form->RefresherTimer();
-    const TBitmap32& buffer = form->CaptureBuffer();
+    const CaptureBuffer& buffer = form->Picture().Capture();
     for (int y = 0; y < buffer.Height(); ++y)
         for (int x = 0; x < buffer.Width(); ++x) ASSERT_EQ(buffer.At(x, y), 0u);
 }
@@ -168,20 +168,20 @@ TEST_F(RefreshCycle, ExtremeSizesAndChangesWhileFrozenKeepBufferAndViewInStep) {
         form->Execute(step.zoom);
         if (step.freeze) form->Execute(Command::menuFreeze);
         form->RefresherTimer();
-        const TBitmap32& buffer = form->CaptureBuffer();
-        const Rect picture = form->ControlBounds(Control::imgZoom);
-        EXPECT_EQ(picture.Width(), buffer.Width() * form->Zoom());
-        EXPECT_EQ(picture.Height(), buffer.Height() * form->Zoom());
-        EXPECT_LE(buffer.Width(), 7680 / form->Zoom() + 1);
+        const CaptureBuffer& buffer = form->Picture().Capture();
+        const Rect picture = form->Shown().Place(Control::imgZoom).bounds;
+        EXPECT_EQ(picture.Width(), buffer.Width() * form->State().zoom);
+        EXPECT_EQ(picture.Height(), buffer.Height() * form->State().zoom);
+        EXPECT_LE(buffer.Width(), 7680 / form->State().zoom + 1);
         TBitmap32 shown(picture.Width(), picture.Height());
         form->PaintView(shown.Ref(), Rect::FromSize(0, 0, picture.Width(), picture.Height()));
         // Every pixel shown is its buffer pixel's z x z block, frozen or not.
-        const int z = form->Zoom();
+        const int z = form->State().zoom;
         for (int y = 0; y < shown.Height(); ++y)
             for (int x = 0; x < shown.Width(); ++x)
                 ASSERT_EQ(shown.At(x, y), buffer.At(x / z, y / z)) << "view pixel " << x << ", " << y;
-        if (!form->Checked(Command::menuFreeze) && buffer.Width() > 0 && buffer.Height() > 0) {
-            const Point origin = form->CaptureOrigin();
+        if (!form->Shown().Checked(Command::menuFreeze) && buffer.Width() > 0 && buffer.Height() > 0) {
+            const Point origin = form->Picture().CaptureOrigin();
             EXPECT_EQ(buffer.At(0, 0), FakeScreen::PixelAt(origin.x, origin.y));
         }
         if (step.freeze) form->Execute(Command::menuFreeze);
@@ -193,19 +193,19 @@ TEST_F(RefreshCycle, MarkerTipSitsOnThePointerPixelsBlock) {
     form->Execute(Command::menuShowCursor);
     screen.cursor = Point{0, 0};
     form->RefresherTimer();
-    EXPECT_EQ(form->Marker().Tip(), (Point{4, 4}));
+    EXPECT_EQ(form->Picture().Marker().Tip(), (Point{4, 4}));
     screen.cursor = Point{500, 400};
     form->RefresherTimer();
-    EXPECT_EQ(form->Marker().Tip(), (Point{23 * 8 + 4, 9 * 8 + 4}));
+    EXPECT_EQ(form->Picture().Marker().Tip(), (Point{23 * 8 + 4, 9 * 8 + 4}));
     screen.cursor = Point{1919, 1079};
     form->RefresherTimer();
-    EXPECT_EQ(form->Marker().Tip(), (Point{46 * 8 + 4, 18 * 8 + 4}));
+    EXPECT_EQ(form->Picture().Marker().Tip(), (Point{46 * 8 + 4, 18 * 8 + 4}));
 }
 
 TEST_F(RefreshCycle, PaintShowsTheCaptureInWholeBlocks) {
     Start();
     form->RefresherTimer();
-    const Rect zoom = form->ControlBounds(Control::imgZoom);
+    const Rect zoom = form->Shown().Place(Control::imgZoom).bounds;
     TBitmap32 target(zoom.Width(), zoom.Height());
     form->PaintView(target.Ref(), Rect{0, 0, zoom.Width(), zoom.Height()});
     for (int y = 0; y < target.Height(); ++y)
@@ -216,13 +216,13 @@ TEST_F(RefreshCycle, PaintShowsTheCaptureInWholeBlocks) {
 TEST_F(RefreshCycle, GridIsDrawnWhenItsInputsChangeNotOnTicks) {
     Start();
     form->Execute(Command::menuShowGrid);
-    EXPECT_TRUE(form->Grid().Shown());
-    EXPECT_EQ(form->Grid().VerticalLines().size(), 46u);
-    EXPECT_EQ(form->Grid().HorizontalLines().size(), 18u);
+    EXPECT_TRUE(form->Picture().Grid().Shown());
+    EXPECT_EQ(form->Picture().Grid().VerticalLines().size(), 46u);
+    EXPECT_EQ(form->Picture().Grid().HorizontalLines().size(), 18u);
     form->Execute(Command::menu4X);
-    EXPECT_EQ(form->Grid().VerticalLines().front(), 4);
+    EXPECT_EQ(form->Picture().Grid().VerticalLines().front(), 4);
     ClickToolButton(ToolButton::tbGrid);
-    EXPECT_FALSE(form->Grid().Shown());
+    EXPECT_FALSE(form->Picture().Grid().Shown());
 }
 
 }  // namespace

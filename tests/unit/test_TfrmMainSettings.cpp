@@ -46,7 +46,7 @@ TEST_F(Settings, LevelIsClampedAndParsedLikeAnyInteger) {
         view = FakeMainView{};
         Recreate();
         StartWith(std::string("[Magnification]\nLevel=") + c.text + "\n");
-        EXPECT_EQ(form->Zoom(), c.zoom);
+        EXPECT_EQ(form->State().zoom, c.zoom);
         EXPECT_EQ(view.zoomLabel, std::to_string(c.zoom) + " X");
     }
 }
@@ -74,11 +74,11 @@ TEST_F(Settings, OddValuesGiveTheDefaultOrTheNearestSaneState) {
         view = FakeMainView{};
         Recreate();
         StartWith(c.file);
-        EXPECT_EQ(form->Zoom(), c.zoom);
-        EXPECT_EQ(form->RefreshIntervalMs(), c.refreshMs);
-        EXPECT_EQ(form->Checked(Command::menuPrecise), c.precise);
-        EXPECT_EQ(form->Checked(Command::menuShowGrid), c.grid);
-        EXPECT_EQ(form->GridColorIndex(), 0);
+        EXPECT_EQ(form->State().zoom, c.zoom);
+        EXPECT_EQ(form->State().RefreshIntervalMs(), c.refreshMs);
+        EXPECT_EQ(form->Shown().Checked(Command::menuPrecise), c.precise);
+        EXPECT_EQ(form->Shown().Checked(Command::menuShowGrid), c.grid);
+        EXPECT_EQ(form->State().gridColor, 0);
         EXPECT_TRUE(dialogs.errors.empty());
     }
 }
@@ -98,7 +98,7 @@ TEST_F(Settings, GarbageAndHugeLinesAreReadAsNoSettingsAndSurviveTheWrite) {
         view = FakeMainView{};
         Recreate();
         StartWith(*content);
-        EXPECT_EQ(form->Zoom(), 8);
+        EXPECT_EQ(form->State().zoom, 8);
         Exit();
         EXPECT_TRUE(dialogs.errors.empty());
         const std::string& written = *settings.Content();
@@ -122,35 +122,35 @@ TEST_F(Settings, OddLevelChecksNoLevelItem) {
     StartWith("[Magnification]\nLevel=5\n");
     for (Command level : {Command::menu2X, Command::menu4X, Command::menu6X, Command::menu8X, Command::menu10X,
                           Command::menu12X, Command::menu16X, Command::menu24X, Command::menu32X})
-        EXPECT_FALSE(form->Checked(level));
+        EXPECT_FALSE(form->Shown().Checked(level));
     EXPECT_EQ(view.zoomLabel, "5 X");
 }
 
 TEST_F(Settings, TextsAreCaseSensitiveAndUnknownOnesGiveTheDefault) {
     StartWith("[Magnification]\nPrecise=0\nSmoothing=linear\nRefresh=100ms\n");
-    EXPECT_TRUE(form->Checked(Command::menuSmooth));
-    EXPECT_TRUE(form->Checked(Command::menuSimple));
-    EXPECT_FALSE(form->Checked(Command::menuLinear));
-    EXPECT_EQ(form->RefreshIntervalMs(), 40);
-    EXPECT_TRUE(form->Checked(Command::menu40ms));
+    EXPECT_TRUE(form->Shown().Checked(Command::menuSmooth));
+    EXPECT_TRUE(form->Shown().Checked(Command::menuSimple));
+    EXPECT_FALSE(form->Shown().Checked(Command::menuLinear));
+    EXPECT_EQ(form->State().RefreshIntervalMs(), 40);
+    EXPECT_TRUE(form->Shown().Checked(Command::menu40ms));
 }
 
 TEST_F(Settings, GridColourMustBeAStandardColour) {
     StartWith("[Grid]\nColor=123\n");
-    EXPECT_EQ(form->GridColorIndex(), 0);
-    EXPECT_TRUE(form->Checked(ColorItem(0)));
+    EXPECT_EQ(form->State().gridColor, 0);
+    EXPECT_TRUE(form->Shown().Checked(ColorItem(0)));
     view = FakeMainView{};
     Recreate();
     StartWith("[Grid]\nColor=255\n");
-    EXPECT_EQ(form->GridColorIndex(), 9);
-    EXPECT_TRUE(form->Checked(ColorItem(9)));
+    EXPECT_EQ(form->State().gridColor, 9);
+    EXPECT_TRUE(form->Shown().Checked(ColorItem(9)));
     EXPECT_EQ(view.gridColorSelection, 9);
     EXPECT_EQ(view.menu[Command::menuColor].image, MenuImage::Swatch(kStandardColors[9].value));
 }
 
 TEST_F(Settings, UnknownLanguageGivesEnglishAndEnglishIsWrittenBack) {
     StartWith("[Options]\nLanguage=DE\n");
-    EXPECT_TRUE(form->Checked(Command::menuEN));
+    EXPECT_TRUE(form->Shown().Checked(Command::menuEN));
     Exit();
     EXPECT_EQ(Stored("Options", "Language"), "EN");
 }
@@ -189,8 +189,8 @@ TEST_F(Settings, HostileBoundsLeaveTheWindowOnItsMonitorAndTheBufferWithinTheScr
         EXPECT_GE(b.top, -view.frame.height);
         EXPECT_LE(b.right, 1920);
         EXPECT_LE(b.bottom, 1080);
-        EXPECT_LE(form->CaptureBuffer().Width(), 1920);
-        EXPECT_LE(form->CaptureBuffer().Height(), 1080);
+        EXPECT_LE(form->Picture().Capture().Width(), 1920);
+        EXPECT_LE(form->Picture().Capture().Height(), 1080);
         Exit();
         EXPECT_EQ(Stored("Window", "Left"), std::to_string(b.left));
         EXPECT_EQ(Stored("Window", "Height"), std::to_string(b.Height()));
@@ -205,11 +205,11 @@ TEST_F(Settings, AnEightKViewAtLevelTwoCapturesHalfTheScreen) {
     StartWith("[Magnification]\nLevel=2\n[Window]\nLeft=0\nTop=0\nWidth=9000\nHeight=9000\n");
     EXPECT_EQ(view.bounds.right, 7680);
     const Size client = view.ClientSize();
-    EXPECT_LE(form->CaptureBuffer().Width() * 2, client.width);
-    EXPECT_GE(form->CaptureBuffer().Width(), 3800);
-    EXPECT_GE(form->CaptureBuffer().Height(), 2000);
+    EXPECT_LE(form->Picture().Capture().Width() * 2, client.width);
+    EXPECT_GE(form->Picture().Capture().Width(), 3800);
+    EXPECT_GE(form->Picture().Capture().Height(), 2000);
     form->RefresherTimer();
-    EXPECT_EQ(form->CaptureBuffer().At(0, 0), screen.PixelAt(form->CaptureOrigin().x, form->CaptureOrigin().y));
+    EXPECT_EQ(form->Picture().Capture().At(0, 0), screen.PixelAt(form->Picture().CaptureOrigin().x, form->Picture().CaptureOrigin().y));
 }
 
 TEST_F(Settings, MaximizedExitKeepsTheStoredNormalBounds) {
@@ -237,13 +237,13 @@ TEST_F(Settings, SaveSettingsOffStoresOnlyThatSwitch) {
     view = FakeMainView{};
     Recreate();
     Start();
-    EXPECT_FALSE(form->Checked(Command::menuSave));
-    EXPECT_EQ(form->Zoom(), 12);
+    EXPECT_FALSE(form->Shown().Checked(Command::menuSave));
+    EXPECT_EQ(form->State().zoom, 12);
 }
 
 TEST_F(Settings, AutostartFromTheFileOnlySetsTheCheckMark) {
     StartWith("[Options]\nAutostart=1\n");
-    EXPECT_TRUE(form->Checked(Command::menuAutostart));
+    EXPECT_TRUE(form->Shown().Checked(Command::menuAutostart));
     EXPECT_TRUE(startupList.values.empty());
 }
 
@@ -270,21 +270,21 @@ TEST_F(Settings, NonDefaultStateSurvivesARestart) {
     view = FakeMainView{};
     Recreate();
     Start();
-    EXPECT_TRUE(form->Checked(Command::menuSmooth));
-    EXPECT_EQ(form->CaptureBuffer().StretchFilter(), TStretchFilter::sfLanczos);
-    EXPECT_EQ(form->Zoom(), 7);
-    EXPECT_EQ(form->RefreshIntervalMs(), 500);
-    EXPECT_FALSE(form->Checked(Command::menuOwn));
-    EXPECT_EQ(form->GridColorIndex(), 9);
-    EXPECT_TRUE(form->ButtonDown(ToolButton::tbGrid));
-    EXPECT_TRUE(form->ButtonDown(ToolButton::tbCursor));
-    EXPECT_TRUE(form->ButtonDown(ToolButton::tbRastered));
-    EXPECT_FALSE(form->Enabled(Command::menuColor));
+    EXPECT_TRUE(form->Shown().Checked(Command::menuSmooth));
+    EXPECT_EQ(form->Picture().Capture().StretchFilter(), TStretchFilter::sfLanczos);
+    EXPECT_EQ(form->State().zoom, 7);
+    EXPECT_EQ(form->State().RefreshIntervalMs(), 500);
+    EXPECT_FALSE(form->Shown().Checked(Command::menuOwn));
+    EXPECT_EQ(form->State().gridColor, 9);
+    EXPECT_TRUE(form->Shown().ButtonDown(ToolButton::tbGrid));
+    EXPECT_TRUE(form->Shown().ButtonDown(ToolButton::tbCursor));
+    EXPECT_TRUE(form->Shown().ButtonDown(ToolButton::tbRastered));
+    EXPECT_FALSE(form->Shown().Enabled(Command::menuColor));
     EXPECT_TRUE(view.topmost);
-    EXPECT_TRUE(form->Checked(Command::menuSnap));
-    EXPECT_FALSE(form->ControlVisible(Control::ToolBar1));
-    EXPECT_FALSE(form->ControlVisible(Control::StatusBar1));
-    EXPECT_FALSE(form->Checked(Command::menuStartupCheck));
+    EXPECT_TRUE(form->Shown().Checked(Command::menuSnap));
+    EXPECT_FALSE(form->Shown().Place(Control::ToolBar1).visible);
+    EXPECT_FALSE(form->Shown().Place(Control::StatusBar1).visible);
+    EXPECT_FALSE(form->Shown().Checked(Command::menuStartupCheck));
     EXPECT_EQ(view.bounds, Rect::FromSize(123, 45, 640, 480));
     Exit();
     EXPECT_EQ(*settings.Content(), first);
@@ -314,7 +314,7 @@ TEST_F(Settings, FileThatCouldNotBeReadIsNotOverwritten) {
     settings = InMemorySettingsStore(std::string("[Magnification]\nLevel=16\n"));
     settings.FailReads();
     Start();
-    EXPECT_EQ(form->Zoom(), 8);  // defaults, for this run only
+    EXPECT_EQ(form->State().zoom, 8);  // defaults, for this run only
     Exit();
     EXPECT_TRUE(settings.Writes().empty());
     EXPECT_TRUE(dialogs.errors.empty());

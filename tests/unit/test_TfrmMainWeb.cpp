@@ -30,7 +30,7 @@ TEST_F(Web, AViewerThatDoesNotStartIsReportedAndTheProgramGoesOn) {
     shell.helpFailure = MakeFailure("The system cannot find the file specified.", Failure::Kind::NotFound);
     form->Execute(Command::menuShowHelp);
     EXPECT_EQ(dialogs.errors, std::vector<std::string>{"The system cannot find the file specified."});
-    EXPECT_EQ(form->TimerInterval(Timer::Refresher), 40);
+    EXPECT_EQ(form->Shown().Timer(Timer::Refresher), 40);
 }
 
 TEST_F(Web, WebLinksOpenTheStartPagesOfTheirSites) {

@@ -208,7 +208,7 @@ protected:
         form->Execute(Command::menuShowCursor);
         form->Execute(smoothingType);
         form->Execute(magnification);
-        const Rect& bounds = form->ControlBounds(Control::imgZoom);
+        const Rect& bounds = form->Shown().Place(Control::imgZoom).bounds;
         viewBitmap = TBitmap32(bounds.Width(), bounds.Height());
         view.record = false;
         screen.record = false;
@@ -241,9 +241,9 @@ TEST_F(TickFixture, TickAllocatesNothingAfterTheFirst) {
         view = FakeMainView{};
         Recreate();
         Prepare(c.smoothingType, c.magnification);
-        ASSERT_TRUE(form->Checked(Command::menuShowGrid));
-        ASSERT_TRUE(form->Checked(Command::menuShowCursor));
-        ASSERT_EQ(form->CaptureBuffer().StretchFilter(), c.filter);
+        ASSERT_TRUE(form->Shown().Checked(Command::menuShowGrid));
+        ASSERT_TRUE(form->Shown().Checked(Command::menuShowCursor));
+        ASSERT_EQ(form->Picture().Capture().StretchFilter(), c.filter);
         ASSERT_FALSE(viewBitmap.Empty());
         Tick();
         const int repaints = view.repaints;
@@ -252,8 +252,8 @@ TEST_F(TickFixture, TickAllocatesNothingAfterTheFirst) {
         // The counted tick did its work: a new pointer position, shown and marked.
         EXPECT_EQ(view.repaints, repaints + 1);
         EXPECT_NE(view.statusTexts[3], readout);
-        EXPECT_TRUE(form->Marker().Shown());
-        EXPECT_TRUE(form->Grid().Shown());
+        EXPECT_TRUE(form->Picture().Marker().Shown());
+        EXPECT_TRUE(form->Picture().Grid().Shown());
     }
 }
 

@@ -26,7 +26,6 @@ TEST(VersionCheck, TheWebSitesAnswerAgainst328) {
         {"2.99", VersionAnswer::UpToDate},
         {"03.28", VersionAnswer::UpToDate},
         {"99999999999999999999.0", VersionAnswer::Newer},
-        {"ERROR", VersionAnswer::Failed},
         {"", VersionAnswer::Failed},
         {"   ", VersionAnswer::Failed},
         {"<html><body>Log in</body></html>", VersionAnswer::Failed},
@@ -37,7 +36,12 @@ TEST(VersionCheck, TheWebSitesAnswerAgainst328) {
         {"3.29 beta", VersionAnswer::Failed},
         {"3,29", VersionAnswer::Failed},
     };
-    for (const auto& c : cases) EXPECT_EQ(JudgeVersionAnswer(c.answer, "3.28"), c.meaning) << '"' << c.answer << '"';
+    for (const auto& c : cases) {
+        EXPECT_EQ(JudgeVersionAnswer(std::string_view(c.answer), "3.28"), c.meaning) << '"' << c.answer << '"';
+        EXPECT_EQ(JudgeVersionAnswer(Result<std::string>(c.answer), "3.28"), c.meaning) << '"' << c.answer << '"';
+    }
+    // A fetch that failed is a failed check, whatever it had read.
+    EXPECT_EQ(JudgeVersionAnswer(Result<std::string>(MakeFailure("status 404")), "3.28"), VersionAnswer::Failed);
 }
 
 TEST(VersionCheck, NewerIsAStrictOrder) {
@@ -48,13 +52,14 @@ TEST(VersionCheck, NewerIsAStrictOrder) {
             EXPECT_EQ(IsNewerVersion(ascending[j], ascending[i]), j > i) << ascending[j] << " after " << ascending[i];
 }
 
-TEST(VersionCheck, TheSlotIsReplacedAsAWhole) {
+TEST(VersionCheck, TheSlotIsEmptyUntilTheAnswerComes) {
     OnlineCheckResult slot;
-    EXPECT_EQ(slot.Get(), "");
-    slot.Set(kStartupCheckMarker);
-    EXPECT_EQ(slot.Get(), "START");
-    slot.Set("3.29");
-    EXPECT_EQ(slot.Get(), "3.29");
+    EXPECT_FALSE(slot.Get().has_value());
+    slot.Set(std::string("3.29"));
+    ASSERT_TRUE(slot.Get().has_value());
+    EXPECT_EQ(slot.Get()->Value(), "3.29");
+    slot.Set(MakeFailure("no connection"));
+    EXPECT_EQ(slot.Get()->Error().text, "no connection");
 }
 
 }  // namespace

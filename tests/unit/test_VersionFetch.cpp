@@ -31,7 +31,8 @@ std::string Fetch(VersionFetch& fetch, const std::vector<Reply>& replies, std::i
         }
         fetch.End(now);
     }
-    return fetch.Answer();
+    const Result<std::string> answer = fetch.Answer();
+    return answer.Ok() ? answer.Value() : "ERROR";
 }
 
 std::string Fetch(const std::vector<Reply>& replies, FetchLimits limits = {}) {
@@ -117,7 +118,7 @@ TEST(VersionFetch, EachWaitEndsWithTheStepOrTheWholeFetch) {
     failed.Fail("no connection");
     failed.Head(200, 4, "", 0);  // nothing after a failure counts
     EXPECT_EQ(failed.Next(), Step::Failed);
-    EXPECT_EQ(failed.Answer(), "ERROR");
+    EXPECT_EQ(failed.Answer().Error().text, "no connection");
     EXPECT_EQ(VersionFetch("ftp://www.orvelle.example/", limits, 0).Next(), Step::Failed);
 }
 

@@ -1,0 +1,103 @@
+#include "app/MainCommands.h"
+
+#include <algorithm>
+
+#include "app/CommandValues.h"
+#include "engine/StandardColors.h"
+#include "engine/ZoomGeometry.h"
+#include "lang/Languages.h"
+
+namespace orvelle {
+
+namespace {
+
+constexpr struct {
+    Command item;
+    Smoothing smoothing;
+} kSmoothingItems[] = {
+    {Command::menuSimple, Smoothing::Simple},   {Command::menuLinear, Smoothing::Linear},
+    {Command::menuCosine, Smoothing::Cosine},   {Command::menuBicubic, Smoothing::Bicubic},
+    {Command::menuLanczos, Smoothing::Lanczos}, {Command::menuMitchell, Smoothing::Mitchell},
+};
+
+// The plain toggles: a check mark that flips, and its member.
+constexpr struct {
+    Command item;
+    bool MainState::*member;
+} kToggles[] = {
+    {Command::menuFreeze, &MainState::frozen},         {Command::menuOwn, &MainState::ownWindow},
+    {Command::menuShowCursor, &MainState::showCursor}, {Command::menuShowGrid, &MainState::showGrid},
+    {Command::menuRastered, &MainState::rastered},     {Command::menuOnTop, &MainState::onTop},
+    {Command::menuSnap, &MainState::snap},             {Command::menuToolbar, &MainState::toolbar},
+    {Command::menuStatusbar, &MainState::statusbar},   {Command::menuAutostart, &MainState::autostart},
+    {Command::menuSave, &MainState::save},             {Command::menuStartupCheck, &MainState::startupCheck},
+};
+
+}  // namespace
+
+MainState WithZoom(MainState state, int zoom) {
+    state.zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    return state;
+}
+
+MainState ApplyCommand(MainState state, Command command, const LanguageChoices& languages) {
+    for (const auto& toggle : kToggles)
+        if (toggle.item == command) {
+            state.*toggle.member = !(state.*toggle.member);
+            return state;
+        }
+    for (const auto& entry : kSmoothingItems)
+        if (entry.item == command) {
+            state.smoothing = entry.smoothing;
+            return state;
+        }
+    for (const CommandValue& level : kLevelItems)
+        if (level.item == command) return WithZoom(std::move(state), level.value);
+    for (const CommandValue& refresh : kRefreshItems)
+        if (refresh.item == command) {
+            state.refreshMs = refresh.value;
+            return state;
+        }
+    if (IsColorItem(command)) {
+        state.gridColor = ColorItemIndex(command);
+        return state;
+    }
+    for (std::size_t i = 0; i < languages.items.size() && i < languages.names.size(); ++i)
+        if (languages.items[i] == command) {
+            state.language = languages.names[i];
+            state.languageItem = command;
+            return state;
+        }
+    switch (command) {
+        case Command::menuPrecise:
+            state.magnify = Magnify::Precise;
+            break;
+        case Command::menuSmooth:
+            state.magnify = Magnify::Smooth;
+            break;
+        case Command::menuEN:
+            state.language = kEnglishLanguageName;
+            state.languageItem = Command::menuEN;
+            break;
+        default:
+            break;
+    }
+    return state;
+}
+
+Command ButtonCommand(ToolButton button) {
+    switch (button) {
+        case ToolButton::tbPrecise: return Command::menuPrecise;
+        case ToolButton::tbSmooth: return Command::menuSmooth;
+        case ToolButton::tbCursor: return Command::menuShowCursor;
+        case ToolButton::tbGrid: return Command::menuShowGrid;
+        case ToolButton::tbRastered: return Command::menuRastered;
+        case ToolButton::tbOnTop: return Command::menuOnTop;
+        case ToolButton::tbRuler: return Command::menuRuler;
+        case ToolButton::tbHelp: return Command::menuShowHelp;
+        case ToolButton::Count: break;
+    }
+    return Command::None;
+}
+
+}  // namespace orvelle
