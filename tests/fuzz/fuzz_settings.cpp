@@ -14,8 +14,7 @@
 #include "app/ProfileEncoding.h"
 #include "app/ProfileFile.h"
 #include "app/TfrmMain.h"
-#include "unit/FakeMainWindow.h"
-#include "unit/FakeSettingsStore.h"
+#include "unit/MainWindowRig.h"
 
 using namespace orvelle;
 using namespace orvelle::testing;
@@ -31,49 +30,33 @@ constexpr int kRefreshIntervals[] = {20, 40, 100, 200, 500, 1000};
 const std::string kLanguageFolder = "C:\\Program Files\\Orvelle\\Languages\\";
 
 // A main window with its fakes, started as the front-end starts it.
-struct Rig {
-    FakeMainView view;
-    FakeScreen screen;
-    FakeClock clock;
-    FakeStartupList startupList;
-    FakeDialogs dialogs;
-    InMemorySettingsStore settings;
-    FakeClipboard clipboard;
-    FakeFiles files;
-    FakeFileSystem fileSystem;
-    FakeShell shell;
-    FakeRegistry registry;
-    FakeVersionCheck versionCheck;
-    std::unique_ptr<TfrmMain> form;
-
-    explicit Rig(std::string content) : settings(std::move(content)) {
+struct Rig : MainWindowRig {
+    explicit Rig(std::string content) {
+        settings = InMemorySettingsStore(std::move(content));
         view.record = false;
         view.maximum = Size{1 << 30, 1 << 30};  // a system that sets no largest size of its own
         const std::string deutsch = "000.:Deutsch:.000";
         std::vector<std::uint8_t> utf16;
         for (char c : deutsch) utf16.insert(utf16.end(), {static_cast<std::uint8_t>(c), 0});
         fileSystem.Add(kLanguageFolder, "Deutsch.lng", utf16);
-        form = std::make_unique<TfrmMain>(view, Services{screen, clock, startupList, dialogs, settings, clipboard,
-                                                         files, fileSystem, shell, registry, versionCheck,
-                                                         NumberFormat{}, "C:\\Program Files\\Orvelle\\Orvelle.exe"});
-        form->FormCreate();
-        view.visible = true;
-        form->FormResize();
+        Recreate();
+        Start();
     }
 };
 
 // Everything the program applied lies in its range.
 void CheckApplied(const Rig& rig) {
     const TfrmMain& form = *rig.form;
-    FUZZ_CHECK(form.Zoom() >= 2 && form.Zoom() <= 32);
-    FUZZ_CHECK(std::count(std::begin(kRefreshIntervals), std::end(kRefreshIntervals), form.RefreshIntervalMs()) == 1);
-    FUZZ_CHECK(form.GridColorIndex() >= 0 && form.GridColorIndex() < 16);
-    FUZZ_CHECK(form.Checked(Command::menuPrecise) != form.Checked(Command::menuSmooth));
-    FUZZ_CHECK(form.CurrentLanguage() == "EN" || form.CurrentLanguage() == "DEUTSCH");
+    const MainState& state = form.State();
+    FUZZ_CHECK(state.zoom >= 2 && state.zoom <= 32);
+    FUZZ_CHECK(std::count(std::begin(kRefreshIntervals), std::end(kRefreshIntervals), state.RefreshIntervalMs()) == 1);
+    FUZZ_CHECK(state.gridColor >= 0 && state.gridColor < 16);
+    FUZZ_CHECK(form.Shown().Checked(Command::menuPrecise) != form.Shown().Checked(Command::menuSmooth));
+    FUZZ_CHECK(state.language == "EN" || state.language == "DEUTSCH");
     const Rect& b = rig.view.bounds;
     FUZZ_CHECK(b.left >= -rig.view.frame.width && b.top >= -rig.view.frame.height);
     FUZZ_CHECK(b.right <= 1920 && b.bottom <= 1080);
-    FUZZ_CHECK(form.CaptureBuffer().Width() <= 1920 && form.CaptureBuffer().Height() <= 1080);
+    FUZZ_CHECK(form.Picture().Capture().Width() <= 1920 && form.Picture().Capture().Height() <= 1080);
     FUZZ_CHECK(rig.dialogs.errors.empty());
 }
 
@@ -155,25 +138,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What was written is what the window showed, and a restart shows it again.
     const ProfileFile file(*written);
     const TfrmMain& form = *first.form;
-    const bool saved = form.Checked(Command::menuSave);
+    const bool saved = form.Shown().Checked(Command::menuSave);
     FUZZ_CHECK(file.Read("Options", "SaveSettings") == (saved ? "1" : "0"));
     Rig second(*written);
     CheckApplied(second);
     FUZZ_CHECK(second.form->Shown().Checked(Command::menuSave) == saved);
     if (!saved) return 0;
-    FUZZ_CHECK(file.Read("Magnification", "Level") == std::to_string(form.Zoom()));
-    FUZZ_CHECK(file.Read("Options", "Language") == form.CurrentLanguage());
+    FUZZ_CHECK(file.Read("Magnification", "Level") == std::to_string(form.State().zoom));
+    FUZZ_CHECK(file.Read("Options", "Language") == form.State().language);
     FUZZ_CHECK(file.Read("Window", "Maximized") == (first.view.state == WindowState::Maximized ? "1" : "0"));
     // A maximised window keeps the bounds stored before.
     if (first.view.state == WindowState::Normal) {
         FUZZ_CHECK(file.Read("Window", "Left") == std::to_string(first.view.bounds.left));
         FUZZ_CHECK(file.Read("Window", "Height") == std::to_string(first.view.bounds.Height()));
     }
-    FUZZ_CHECK(second.form->State().zoom == form.Zoom());
-    FUZZ_CHECK(second.form->State().RefreshIntervalMs() == form.RefreshIntervalMs());
-    FUZZ_CHECK(second.form->State().gridColor == form.GridColorIndex());
-    FUZZ_CHECK(second.form->State().language == form.CurrentLanguage());
-    FUZZ_CHECK(second.form->Shown().Checked(Command::menuShowGrid) == form.Checked(Command::menuShowGrid));
+    FUZZ_CHECK(second.form->State().zoom == form.State().zoom);
+    FUZZ_CHECK(second.form->State().RefreshIntervalMs() == form.State().RefreshIntervalMs());
+    FUZZ_CHECK(second.form->State().gridColor == form.State().gridColor);
+    FUZZ_CHECK(second.form->State().language == form.State().language);
+    FUZZ_CHECK(second.form->Shown().Checked(Command::menuShowGrid) == form.Shown().Checked(Command::menuShowGrid));
     FUZZ_CHECK(second.view.bounds == first.view.bounds);
     return 0;
 }

@@ -8,48 +8,16 @@
 #include <algorithm>
 #include <memory>
 
-#include "FakeMainWindow.h"
-#include "FakeSettingsStore.h"
-#include "app/TfrmMain.h"
+#include "MainWindowRig.h"
 
 namespace orvelle::testing {
 
-class MainWindowFixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test, protected MainWindowRig {
 protected:
-    FakeMainView view;
-    FakeScreen screen;
-    FakeClock clock;
-    FakeStartupList startupList;
-    FakeDialogs dialogs;
-    InMemorySettingsStore settings;
-    FakeClipboard clipboard;
-    FakeFiles files;
-    FakeFileSystem fileSystem;
-    FakeShell shell;
-    FakeRegistry registry;
-    FakeVersionCheck versionCheck;
-    std::unique_ptr<TfrmMain> form;
-    std::uint32_t windowsBuild = 0;  // the system's build, as the program reads it at start
-    bool started = false;
-
     void SetUp() override { Recreate(); }
 
     void TearDown() override {
         if (started) ExpectViewShowsTheLogicsState();
-    }
-
-    void Recreate() {
-        form = std::make_unique<TfrmMain>(view, Services{screen, clock, startupList, dialogs, settings, clipboard, files,
-                                                         fileSystem, shell, registry, versionCheck, NumberFormat{},
-                                                         "C:\\Program Files\\Orvelle\\Orvelle.exe", windowsBuild});
-    }
-
-    // Start-up as the front-end runs it: create, show, lay out.
-    void Start() {
-        started = true;
-        form->FormCreate();
-        view.visible = true;
-        form->FormResize();
     }
 
     // A click on a toolbar button: the button changes its own state, as the

@@ -9,10 +9,6 @@ namespace {
 
 class About : public MainWindowFixture {
 protected:
-    void StartWith(const std::string& content) {
-        settings = InMemorySettingsStore(content);
-        Start();
-    }
     std::string Shown(AboutControl control) const { return dialogs.about.texts.at(control); }
 };
 

@@ -33,10 +33,6 @@ protected:
     void AddFlag(const std::string& fileName, Pixel color) {
         fileSystem.Add(kLanguageFolder, fileName, FlagFileBytes(color));
     }
-    void StartWith(const std::string& content) {
-        settings = InMemorySettingsStore(content);
-        Start();
-    }
     std::vector<Command> LanguageMenu() const {
         std::vector<Command> items;
         for (Command c : view.menuOrder)

@@ -9,10 +9,6 @@ namespace {
 
 class VersionCheckFlow : public MainWindowFixture {
 protected:
-    void StartWith(const std::string& content) {
-        settings = InMemorySettingsStore(content);
-        Start();
-    }
     void StartWithoutStartupCheck() { StartWith("[Options]\r\nStartupCheck=0\r\n"); }
     bool Waiting() const {
         return form->Shown().Timer(Timer::OnlineCheckTimer) == 1000 && !view.menu.at(Command::menuCheckNow).enabled;

@@ -11,10 +11,6 @@ namespace {
 
 class Settings : public MainWindowFixture {
 protected:
-    void StartWith(const std::string& content) {
-        settings = InMemorySettingsStore(content);
-        Start();
-    }
     std::string Stored(const char* section, const char* key) {
         return ProfileFile(*settings.Content()).ReadString(section, key, "<missing>");
     }

@@ -9,10 +9,6 @@ namespace {
 
 class Web : public MainWindowFixture {
 protected:
-    void StartWith(const std::string& content) {
-        settings = InMemorySettingsStore(content);
-        Start();
-    }
     std::string Caption(Command item) const { return view.menu.at(item).caption; }
 };
 
