@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/KernelPlan.h"
 #include "engine/StretchPaths.h"
 #include "engine/StretchTables.h"
 
@@ -22,9 +23,20 @@
 
 namespace orvelle {
 
-// Each slot keeps the largest block asked of it, in whole cache lines.
+// Each slot keeps the largest block asked of it, in whole cache lines. The
+// kernel method's plan lives in some of them, and is kept with them.
 class StretchScratch {
 public:
+    const KernelPlan& PlanFor(const KernelJob& job, int pixelsPerUnit) {
+        const PlanKey key{job.tables, job.area.left, job.area.Width(), pixelsPerUnit};
+        if (planKey_ != key) {
+            planKey_.reset();  // until the plan is whole
+            plan_ = MakeKernelPlan(job, pixelsPerUnit);
+            planKey_ = key;
+        }
+        return plan_;
+    }
+
     void* Memory(ScratchSlot slot, std::size_t bytes) {
         std::vector<Line>& block = blocks_[static_cast<std::size_t>(slot)];
         const std::size_t lines = std::max<std::size_t>((bytes + sizeof(Line) - 1) / sizeof(Line), 1);
@@ -40,7 +52,20 @@ private:
         unsigned char bytes[64];
     };
     std::array<std::vector<Line>, kScratchSlotCount> blocks_;
+    struct PlanKey {
+        unsigned long long tables;
+        int left;
+        int width;
+        int pixelsPerUnit;
+        friend bool operator==(const PlanKey&, const PlanKey&) = default;
+    };
+    std::optional<PlanKey> planKey_;
+    KernelPlan plan_;
 };
+
+const KernelPlan& KernelPlanFor(const KernelJob& job, int pixelsPerUnit) {
+    return job.scratch->PlanFor(job, pixelsPerUnit);
+}
 
 void* ScratchMemory(StretchScratch& scratch, ScratchSlot slot, std::size_t bytes) {
     return scratch.Memory(slot, bytes);
@@ -66,6 +91,7 @@ struct StretchWorkspace {
     std::optional<TableKey> kernelKey;
     KernelAxis kernelColumns;
     KernelAxis kernelRows;
+    unsigned long long kernelTables = 0;  // counts the kernel tables built
     StretchScratch scratch;
     std::vector<NearestRun> runs;
     std::vector<Pixel> expanded;
@@ -221,9 +247,10 @@ void StretchDraw(ConstImageRef src, ImageRef dst, TStretchFilter filter, Rect ar
                 workspace.kernelColumns = BuildKernelAxis(filter, src.width, dst.width, kStretchOverhang);
                 workspace.kernelRows = BuildKernelAxis(filter, src.height, dst.height, 0);
                 workspace.kernelKey = key;
+                ++workspace.kernelTables;
             }
             ActivePath().kernel(KernelJob{src, dst, area, &workspace.kernelColumns, &workspace.kernelRows,
-                                          StretchKernelClamps(filter), &workspace.scratch});
+                                          StretchKernelClamps(filter), &workspace.scratch, workspace.kernelTables});
             break;
         }
         default:

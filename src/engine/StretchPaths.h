@@ -53,6 +53,9 @@ struct KernelJob {
     const KernelAxis* rows;
     bool clamp;  // clamp the sums to 0..0xFF0000 (kernels with negative lobes)
     StretchScratch* scratch;
+    // Which tables these are: each new pair of tables takes a new number, so
+    // that a plan made for earlier ones (KernelPlan.h) is not used for them.
+    unsigned long long tables = 0;
 };
 
 constexpr int kStretchOverhang = 8;

@@ -1,6 +1,7 @@
 // The stretch inner loops with AVX2, chosen at run time: the arithmetic of the SSE2 loops with
 // two pixels per register. The kernel method resamples pixel pairs that read one window of
 // vertical sums (in one of the two forms of StretchPaths.h), broadcast to both halves.
+#include "engine/KernelPlan.h"
 #include "engine/StretchPaths.h"
 
 #if defined(__AVX2__)
@@ -9,15 +10,10 @@
 
 #include <cstdint>
 #include <cstring>
-#include <numeric>
 
 namespace orvelle {
 
 namespace {
-
-struct alignas(32) Lanes256 {
-    std::int32_t lane[8];
-};
 
 // One of the drawing's working arrays (ScratchSlot); its contents are left from earlier drawings.
 template <class T>
@@ -297,92 +293,26 @@ KernelRowFn PickRow(bool narrow, bool clamp, int steps) {
 }
 
 void KernelAvx2(const KernelJob& job) {
-    const KernelAxis& columns = *job.columns;
-    if (columns.period == 0 || job.rows->taps > kStretchMaxTaps) {
-        ScalarStretchPath().kernel(job);
-        return;
-    }
-    const int period = columns.period;
-    const bool narrow = NarrowSumsFit(columns, *job.rows);
-    auto first = [&](int i) { return columns.first[static_cast<std::size_t>(i)]; };
-    const int width = job.area.Width();
-    const int pairs = ((width + 7) & ~7) / 2;  // whole groups of eight, the last one partly discarded
-
-    // Pixel pairs start at left + 2p. Eight pixels times `types` cover a whole number of source
-    // pixels, so pair p reads what pair p mod `slots` reads, `shift` source pixels further on.
-    const int types = period / std::gcd(period, 8);
-    const int slots = std::min(4 * types, pairs);
-    const int shift = 8 * types / period;
-    // Each slot reads one window of sums for both its pixels (their runs shifted inside it).
-    int* const start = ScratchArray<int>(job.scratch, ScratchSlot::WindowStart, slots);
-    int* const end = ScratchArray<int>(job.scratch, ScratchSlot::WindowEnd, slots);
-    int window = 0;
-    for (int p = 0; p < slots; ++p) {
-        const int i = job.area.left + 2 * p;
-        start[static_cast<std::size_t>(p)] = std::min(first(i), first(i + 1));
-        end[static_cast<std::size_t>(p)] =
-            std::max(first(i) + RunLength(columns, i), first(i + 1) + RunLength(columns, i + 1));
-        window = std::max(window, end[static_cast<std::size_t>(p)] - start[static_cast<std::size_t>(p)]);
-    }
-    const int steps = narrow ? (window + 1) / 2 : window;
-    window = narrow ? 2 * steps : window;
-    // Pixels of one source block on the same side of its centre usually fit one window: then the
-    // first two and the last two pairs of each group share their loads.
-    bool shared = slots % 4 == 0;
-    for (int p = 0; shared && p < slots; p += 2) {
-        const std::size_t a = static_cast<std::size_t>(p), b = a + 1;
-        shared = std::max(end[a], end[b]) - std::min(start[a], start[b]) <= window;
-    }
-    if (shared)
-        for (std::size_t p = 0; p < static_cast<std::size_t>(slots); p += 2)
-            start[p] = start[p + 1] = std::min(start[p], start[p + 1]);
-
-    Lanes256* const weights = ScratchArray<Lanes256>(job.scratch, ScratchSlot::Weights, slots * steps);
-    for (int p = 0; p < slots; ++p) {
-        for (int half = 0; half < 2; ++half) {
-            const int i = job.area.left + 2 * p + half;
-            const int offsetInWindow = first(i) - start[static_cast<std::size_t>(p)];
-            const int* w = columns.Weights(i);
-            auto tap = [&](int t) {
-                return t >= offsetInWindow && t - offsetInWindow < columns.taps ? w[t - offsetInWindow] : 0;
-            };
-            for (int m = 0; m < steps; ++m) {
-                const std::int32_t word = narrow ? WordPair(tap(2 * m), tap(2 * m + 1)) : WordPair(tap(m), 64 * tap(m));
-                Lanes256& lanes = weights[static_cast<std::size_t>(p * steps + m)];
-                for (int lane = 0; lane < 4; ++lane) lanes.lane[4 * half + lane] = word;
-            }
-        }
-    }
-
-    auto windowStart = [&](int p) { return start[static_cast<std::size_t>(p % slots)] + (p / slots) * shift; };
-    int lo = windowStart(0), hi = lo;
-    for (int p = 0; p < pairs; ++p) {
-        lo = std::min(lo, windowStart(p));
-        hi = std::max(hi, windowStart(p) + window - 1);
-    }
-    int* const offset = ScratchArray<int>(job.scratch, ScratchSlot::Offsets, pairs);
-    int* const phase = ScratchArray<int>(job.scratch, ScratchSlot::Phases, pairs);
-    for (int p = 0; p < pairs; ++p) {
-        offset[static_cast<std::size_t>(p)] = 4 * (windowStart(p) - lo);
-        phase[static_cast<std::size_t>(p)] = (p % slots) * steps;
-    }
-    const KernelRowFn row = shared ? PickRow<true>(narrow, job.clamp, steps) : PickRow<false>(narrow, job.clamp, steps);
+    const KernelPlan& plan = KernelPlanFor(job, 2);
+    const KernelRowFn row = !plan.vectorizable ? nullptr
+                            : plan.shared      ? PickRow<true>(plan.narrow, job.clamp, plan.steps)
+                                               : PickRow<false>(plan.narrow, job.clamp, plan.steps);
     if (row == nullptr) {
         ScalarStretchPath().kernel(job);
         return;
     }
-    const RowPlan plan{offset, phase, reinterpret_cast<const __m256i*>(weights),
-                       width, types, 4 * shift};
-    if (narrow) {
+    const RowPlan rows{plan.offset, plan.phase, reinterpret_cast<const __m256i*>(plan.weights),
+                    plan.width, plan.types, plan.advance};
+    if (plan.narrow) {
         std::int32_t* const paired =
-            ScratchArray<std::int32_t>(job.scratch, ScratchSlot::PairedSums, 4 * (hi - lo + 1));
-        RunKernel(job, lo, hi, 2, NarrowColumnSumsAvx2, [&](const std::int32_t* sums, Pixel* out) {
-            PairNarrowColumnsAvx2(sums, hi - lo, paired);
-            row(paired, plan, out);
+            ScratchArray<std::int32_t>(job.scratch, ScratchSlot::PairedSums, 4 * (plan.hi - plan.lo + 1));
+        RunKernel(job, plan.lo, plan.hi, 2, NarrowColumnSumsAvx2, [&](const std::int32_t* sums, Pixel* out) {
+            PairNarrowColumnsAvx2(sums, plan.hi - plan.lo, paired);
+            row(paired, rows, out);
         });
     } else {
-        RunKernel(job, lo, hi, 4, SplitColumnSumsAvx2,
-                  [&](const std::int32_t* sums, Pixel* out) { row(sums, plan, out); });
+        RunKernel(job, plan.lo, plan.hi, 4, SplitColumnSumsAvx2,
+                  [&](const std::int32_t* sums, Pixel* out) { row(sums, rows, out); });
     }
 }
 

@@ -1,5 +1,6 @@
 // The stretch inner loops with SSE2: four channels of a pixel in 16-bit or 32-bit lanes. The
 // kernel sums use pmaddwd on vertical sums kept in one of the two forms of StretchPaths.h.
+#include "engine/KernelPlan.h"
 #include "engine/StretchPaths.h"
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
@@ -7,17 +8,12 @@
 #include <emmintrin.h>
 
 #include <cstdint>
-#include <numeric>
 
 namespace orvelle {
 
 namespace {
 
 // Backing store for tables of vectors (a vector of __m128i would drop its alignment attribute).
-struct alignas(16) Lanes128 {
-    std::int32_t lane[4];
-};
-
 // One of the drawing's working arrays (ScratchSlot); its contents are left from earlier drawings.
 template <class T>
 T* ScratchArray(StretchScratch* scratch, ScratchSlot slot, int count) {
@@ -267,84 +263,26 @@ KernelRowFn PickRow(bool narrow, bool clamp, int steps) {
 }
 
 void KernelSse2(const KernelJob& job) {
-    const KernelAxis& columns = *job.columns;
-    if (columns.period == 0 || job.rows->taps > kStretchMaxTaps) {
-        ScalarStretchPath().kernel(job);
-        return;
-    }
-    const int period = columns.period;
-    const bool narrow = NarrowSumsFit(columns, *job.rows);
-    auto first = [&](int i) { return columns.first[static_cast<std::size_t>(i)]; };
-    const int width = job.area.Width();
-    const int planned = (width + 3) & ~3;  // whole groups of four, the last one partly discarded
-
-    // Pixel k (at left + k) reads what pixel k mod `slots` reads, `shift` source pixels further on.
-    const int types = period / std::gcd(period, 4);
-    const int slots = std::min(4 * types, planned);
-    const int shift = 4 * types / period;
-    int* const start = ScratchArray<int>(job.scratch, ScratchSlot::WindowStart, slots);
-    int* const end = ScratchArray<int>(job.scratch, ScratchSlot::WindowEnd, slots);
-    int window = 0;
-    for (int k = 0; k < slots; ++k) {
-        const int i = job.area.left + k;
-        start[static_cast<std::size_t>(k)] = first(i);
-        end[static_cast<std::size_t>(k)] = first(i) + RunLength(columns, i);
-        window = std::max(window, end[static_cast<std::size_t>(k)] - start[static_cast<std::size_t>(k)]);
-    }
-    const int steps = narrow ? (window + 1) / 2 : window;
-    window = narrow ? 2 * steps : window;
-    bool shared = slots % 4 == 0;
-    for (int k = 0; shared && k < slots; k += 2) {
-        const std::size_t a = static_cast<std::size_t>(k), b = a + 1;
-        shared = std::max(end[a], end[b]) - std::min(start[a], start[b]) <= window;
-    }
-    if (shared)
-        for (std::size_t k = 0; k < static_cast<std::size_t>(slots); k += 2)
-            start[k] = start[k + 1] = std::min(start[k], start[k + 1]);
-
-    Lanes128* const weights = ScratchArray<Lanes128>(job.scratch, ScratchSlot::Weights, slots * steps);
-    for (int k = 0; k < slots; ++k) {
-        const int i = job.area.left + k;
-        const int offsetInWindow = first(i) - start[static_cast<std::size_t>(k)];
-        const int* w = columns.Weights(i);
-        auto tap = [&](int t) {
-            return t >= offsetInWindow && t - offsetInWindow < columns.taps ? w[t - offsetInWindow] : 0;
-        };
-        for (int m = 0; m < steps; ++m) {
-            const std::int32_t word = narrow ? WordPair(tap(2 * m), tap(2 * m + 1)) : WordPair(tap(m), 64 * tap(m));
-            for (std::int32_t& lane : weights[static_cast<std::size_t>(k * steps + m)].lane) lane = word;
-        }
-    }
-
-    auto windowStart = [&](int k) { return start[static_cast<std::size_t>(k % slots)] + (k / slots) * shift; };
-    int lo = windowStart(0), hi = lo;
-    for (int k = 0; k < planned; ++k) {
-        lo = std::min(lo, windowStart(k));
-        hi = std::max(hi, windowStart(k) + window - 1);
-    }
-    int* const offset = ScratchArray<int>(job.scratch, ScratchSlot::Offsets, planned);
-    int* const phase = ScratchArray<int>(job.scratch, ScratchSlot::Phases, planned);
-    for (int k = 0; k < planned; ++k) {
-        offset[static_cast<std::size_t>(k)] = 4 * (windowStart(k) - lo);
-        phase[static_cast<std::size_t>(k)] = (k % slots) * steps;
-    }
-    const KernelRowFn row = shared ? PickRow<true>(narrow, job.clamp, steps) : PickRow<false>(narrow, job.clamp, steps);
+    const KernelPlan& plan = KernelPlanFor(job, 1);
+    const KernelRowFn row = !plan.vectorizable ? nullptr
+                            : plan.shared      ? PickRow<true>(plan.narrow, job.clamp, plan.steps)
+                                               : PickRow<false>(plan.narrow, job.clamp, plan.steps);
     if (row == nullptr) {
         ScalarStretchPath().kernel(job);
         return;
     }
-    const PixelPlan plan{offset, phase, reinterpret_cast<const __m128i*>(weights),
-                         width, types, 4 * shift};
-    if (narrow) {
+    const PixelPlan rows{plan.offset, plan.phase, reinterpret_cast<const __m128i*>(plan.weights),
+                    plan.width, plan.types, plan.advance};
+    if (plan.narrow) {
         std::int32_t* const paired =
-            ScratchArray<std::int32_t>(job.scratch, ScratchSlot::PairedSums, 4 * (hi - lo + 1));
-        RunKernel(job, lo, hi, 2, NarrowColumnSumsSse2, [&](const std::int32_t* sums, Pixel* out) {
-            PairNarrowColumnsSse2(sums, hi - lo, paired);
-            row(paired, plan, out);
+            ScratchArray<std::int32_t>(job.scratch, ScratchSlot::PairedSums, 4 * (plan.hi - plan.lo + 1));
+        RunKernel(job, plan.lo, plan.hi, 2, NarrowColumnSumsSse2, [&](const std::int32_t* sums, Pixel* out) {
+            PairNarrowColumnsSse2(sums, plan.hi - plan.lo, paired);
+            row(paired, rows, out);
         });
     } else {
-        RunKernel(job, lo, hi, 4, SplitColumnSumsSse2,
-                  [&](const std::int32_t* sums, Pixel* out) { row(sums, plan, out); });
+        RunKernel(job, plan.lo, plan.hi, 4, SplitColumnSumsSse2,
+                  [&](const std::int32_t* sums, Pixel* out) { row(sums, rows, out); });
     }
 }
 
