@@ -64,7 +64,7 @@ struct MainState {
     bool aboutOpen = false;
 
     // The measuring guides and a drag of one of them.
-    MeasuringGuides guides;
+    MeasuringGuides guides = MeasuringGuides(GuideSizes{});
 
     // The interval the refresh timer runs at.
     int RefreshIntervalMs() const { return refreshMs.value_or(kDesignedRefreshMs); }
