@@ -11,18 +11,26 @@ namespace orvelle {
 enum class Command {
     None = 0,
     // File
-    menuFile, menuFreeze, menuCopy, menuCopyColor, menuSaveAs, N1, menuRuler, N8, menuExit,
+    menuFile, menuFreeze, menuCopy, menuCopyColor,
+    menuPinColor, menuUnpinColor, menuCopyContrast, menuRecentColors,
+    menuRecentColor0, menuRecentColor15 = menuRecentColor0 + 15,
+    menuSaveAs, N1, menuRuler, N8, menuExit,
     // Magnification
     menuMagnification, menuPrecise, menuSmooth, menuSmoothingType,
     menuSimple, menuLinear, menuCosine, menuBicubic, menuLanczos, menuMitchell, N7,
     menuLevel, menu2X, menu4X, menu6X, menu8X, menu10X, menu12X, menu16X, menu24X, menu32X,
     menuRefresh, menu20ms, menu40ms, menu01s, menu02s, menu05s, menu1s,
     menuOwn,
+    menuVision, menuVisionNormal, menuVisionProtanopia, menuVisionDeuteranopia, menuVisionTritanopia,
+    menuVisionAchromatopsia, menuVisionInverted,
     // Grid
     menuGrid, menuShowCursor, menuShowGrid, N2, menuRastered, menuColor,
     menuColorItem0, menuColorItem15 = menuColorItem0 + 15,
     // Options
     menuOptions, menuOnTop, menuSnap, N3, menuToolbar, menuStatusbar, N4,
+    menuColorFormat, menuFormatHex, menuFormatRgb, menuFormatHsl, menuFormatHsv, menuFormatCmyk, menuFormatLab,
+    menuFormatOklch, menuFormatTemplate, N10, menuColorTemplate,
+    menuSampleSize, menuSample1, menuSample3, menuSample5, menuSample7, menuSample9, N9,
     menuLanguage, menuEN, menuLangSeparator, N6, menuMore,
     menuAutostart, menuSave,
     // Help
@@ -41,6 +49,13 @@ constexpr Command ColorItem(int index) { return static_cast<Command>(static_cast
 constexpr int ColorItemIndex(Command c) { return static_cast<int>(c) - static_cast<int>(Command::menuColorItem0); }
 constexpr bool IsColorItem(Command c) {
     return c >= Command::menuColorItem0 && c <= Command::menuColorItem15;
+}
+constexpr Command RecentColorItem(int index) {
+    return static_cast<Command>(static_cast<int>(Command::menuRecentColor0) + index);
+}
+constexpr int RecentColorIndex(Command c) { return static_cast<int>(c) - static_cast<int>(Command::menuRecentColor0); }
+constexpr bool IsRecentColorItem(Command c) {
+    return c >= Command::menuRecentColor0 && c <= Command::menuRecentColor15;
 }
 constexpr bool IsRuntimeCommand(Command c) {
     return static_cast<int>(c) >= kCommandCount && static_cast<int>(c) < kCommandCount + kMaxRuntimeCommands;
@@ -61,7 +76,8 @@ enum class Control {
 // Everything of the main window that shows a hint when the pointer rests on it.
 enum class HintTarget {
     tbPrecise, tbSmooth, tbZoom, labelZoom, tbCursor, tbGrid, tbRastered, cbGrid, tbOnTop, tbRuler, tbHelp, imgLogo,
-    sbColor,  // the status bar's colour panel
+    sbColor,     // the status bar's colour panel
+    sbContrast,  // the status bar's contrast panel
     Count
 };
 

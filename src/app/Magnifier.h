@@ -1,21 +1,25 @@
 // The magnifier: the capture buffer, the grid and marker layers over it, and
 // the refresh tick that fills them. It takes the part of the main window's
-// state that decides the picture (Configure) and is asked for a tick, a
-// refresh outside the tick (an arrow key moved the pointer), a paint and an
-// export. It owns the status bar's texts, which only a tick changes.
+// state that decides the picture and the readout (Configure) and is asked
+// for a tick, a refresh outside the tick (an arrow key moved the pointer), a
+// paint and an export. It owns the status bar's texts, which only a tick and
+// a new way of writing them change.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
+#include "app/ColorText.h"
 #include "app/MainState.h"
+#include "app/Presentation.h"
 #include "app/Services.h"
-#include "app/ViewSync.h"
 #include "engine/Bitmap32.h"
 #include "engine/CaptureBuffer.h"
 #include "engine/GridLayer.h"
 #include "engine/LastPaintedFrame.h"
 #include "engine/MarkerLayer.h"
+#include "engine/Vision.h"
 
 namespace orvelle {
 
@@ -23,10 +27,10 @@ class Magnifier {
 public:
     Magnifier(ScreenService& screen, ClockService& clock, NumberFormat format, std::uint32_t windowsBuild);
 
-    // The state's part of the picture, with the sizes the layout gives. True
-    // when the view shows something else now (a new filter, another grid)
-    // and should be painted at once rather than at the next tick. A changed
-    // size starts the buffer black.
+    // The state's part of the picture and the readout, with the sizes the
+    // layout gives. True when the view shows something else now (a new
+    // filter, another grid, another way of seeing) and should be painted at
+    // once rather than at the next tick. A changed size starts the buffer black.
     bool Configure(const MainState& state, Size capture, Size view);
 
     // A tick of the refresh timer: the frequency since the last one is
@@ -37,10 +41,13 @@ public:
 
     // Paints the part `area` of the view; `target` is the whole view.
     void Paint(ImageRef target, const Rect& area) const;
-    // The enlarged picture as the view shows it, without grid, marker or guides.
+    // The enlarged picture of the screen as captured, without grid, marker,
+    // guides or a way of seeing.
     TBitmap32 ExportPicture() const;
 
     const StatusTexts& Status() const { return status_; }
+    // The colour last read (the mean of the sampled square), if any was.
+    std::optional<Pixel> Readout() const { return readout_; }
     const CaptureBuffer& Capture() const { return capture_; }
     const GridLayer& Grid() const { return grid_; }
     const MarkerLayer& Marker() const { return marker_; }
@@ -48,18 +55,29 @@ public:
     Point CaptureOrigin() const { return origin_; }
 
 private:
+    // The readout's colour for the pointer: its pixel, or the mean of the
+    // square around it, read from the screen where the capture lacks it.
+    Pixel ReadColor(Point pointer, const Rect& source, Point readoutPixel);
+    // The status texts of the colour last read.
+    void WriteReadout();
+    void Simulate();
+
     ScreenService& screen_;
     ClockService& clock_;
     NumberFormat format_;
     std::uint32_t windowsBuild_;
 
     CaptureBuffer capture_;
-    GridLayer grid_;      // drawn when something it shows changes, never per tick
+    CaptureBuffer sample_;  // the sampled square, when the capture does not hold it
+    TBitmap32 seen_;        // the capture in the chosen way of seeing, when not the normal one
+    GridLayer grid_;        // drawn when something it shows changes, never per tick
     GridState gridState_;
-    MarkerLayer marker_;  // moved on every live tick
+    MarkerLayer marker_;    // moved on every live tick
     LastPaintedFrame painted_;  // a tick that would paint the same pixels again does not
     Point origin_;
     std::optional<std::int64_t> lastTickMs_;  // of the steady clock
+    std::optional<Pixel> readout_;
+    Rect sampleSquare_;     // in view pixels; empty for a single pixel
     StatusTexts status_;
 
     Size view_;
@@ -67,6 +85,11 @@ private:
     bool frozen_ = false;
     bool showCursor_ = false;
     bool ownWindow_ = false;
+    int sampleSize_ = 1;
+    ColorFormat colorFormat_ = ColorFormat::Hex;
+    std::string colorTemplate_;
+    std::optional<Pixel> pinned_;
+    VisionMode vision_ = VisionMode::Normal;
 };
 
 }  // namespace orvelle

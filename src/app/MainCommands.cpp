@@ -33,7 +33,28 @@ constexpr struct {
     {Command::menuSave, &MainState::save},             {Command::menuStartupCheck, &MainState::startupCheck},
 };
 
+constexpr Command kVisionItems[] = {Command::menuVisionNormal,      Command::menuVisionProtanopia,
+                                   Command::menuVisionDeuteranopia, Command::menuVisionTritanopia,
+                                   Command::menuVisionAchromatopsia, Command::menuVisionInverted};
+constexpr Command kFormatItems[] = {Command::menuFormatHex,  Command::menuFormatRgb,   Command::menuFormatHsl,
+                                    Command::menuFormatHsv,  Command::menuFormatCmyk,  Command::menuFormatLab,
+                                    Command::menuFormatOklch, Command::menuFormatTemplate};
+constexpr struct {
+    Command item;
+    int size;
+} kSampleItems[] = {{Command::menuSample1, 1}, {Command::menuSample3, 3}, {Command::menuSample5, 5},
+                    {Command::menuSample7, 7}, {Command::menuSample9, 9}};
+
 }  // namespace
+
+MainState WithRecentColor(MainState state, Pixel color) {
+    color |= 0xFF000000u;
+    std::vector<Pixel>& recent = state.recentColors;
+    recent.erase(std::remove(recent.begin(), recent.end(), color), recent.end());
+    recent.insert(recent.begin(), color);
+    if (recent.size() > kRecentColorCount) recent.resize(kRecentColorCount);
+    return state;
+}
 
 MainState WithZoom(MainState state, int zoom) {
     state.zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
@@ -58,6 +79,21 @@ MainState ApplyCommand(MainState state, Command command, const LanguageChoices& 
             state.refreshMs = refresh.value;
             return state;
         }
+    for (std::size_t i = 0; i < std::size(kVisionItems); ++i)
+        if (kVisionItems[i] == command) {
+            state.vision = static_cast<VisionMode>(i);
+            return state;
+        }
+    for (std::size_t i = 0; i < std::size(kFormatItems); ++i)
+        if (kFormatItems[i] == command) {
+            state.colorFormat = static_cast<ColorFormat>(i);
+            return state;
+        }
+    for (const auto& sample : kSampleItems)
+        if (sample.item == command) {
+            state.sampleSize = sample.size;
+            return state;
+        }
     if (IsColorItem(command)) {
         state.gridColor = ColorItemIndex(command);
         return state;
@@ -74,6 +110,12 @@ MainState ApplyCommand(MainState state, Command command, const LanguageChoices& 
             break;
         case Command::menuSmooth:
             state.magnify = Magnify::Smooth;
+            break;
+        case Command::menuVision:  // its shortcut: the next way of seeing, round again after the last
+            state.vision = static_cast<VisionMode>((static_cast<int>(state.vision) + 1) % static_cast<int>(VisionMode::Count));
+            break;
+        case Command::menuUnpinColor:
+            state.pinned.reset();
             break;
         case Command::menuEN:
             state.language = kEnglishLanguageName;

@@ -25,6 +25,9 @@ MainState ApplyCommand(MainState state, Command command, const LanguageChoices& 
 // The level the track bar or a stored setting asks for, held to 2 ... 32.
 MainState WithZoom(MainState state, int zoom);
 
+// The colours copied last, with `color` now the newest and no repeats.
+MainState WithRecentColor(MainState state, Pixel color);
+
 // The command a toolbar button runs.
 Command ButtonCommand(ToolButton button);
 

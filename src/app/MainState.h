@@ -6,10 +6,13 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/ColorText.h"
 #include "app/Commands.h"
 #include "engine/Image.h"
 #include "engine/StretchFilter.h"
+#include "engine/Vision.h"
 #include "guides/MeasuringGuides.h"
 
 namespace orvelle {
@@ -19,6 +22,7 @@ enum class Smoothing { Simple, Linear, Cosine, Bicubic, Lanczos, Mitchell };
 
 inline constexpr int kDesignedZoom = 10;
 inline constexpr int kDesignedRefreshMs = 20;
+inline constexpr std::size_t kRecentColorCount = 16;
 
 // What the version check is doing (see OnlineCheck.h): nothing, waiting for
 // the worker's answer, or telling the user what it means.
@@ -58,6 +62,16 @@ struct MainState {
     bool autostart = false;
     bool startupCheck = false;
     bool save = false;
+
+    // The colour inspector: how the readout is written, how many screen
+    // pixels it averages, a colour kept to compare with, how the view shows
+    // colours, and the colours copied last, newest first.
+    ColorFormat colorFormat = ColorFormat::Hex;
+    std::string colorTemplate = kDefaultColorTemplate;
+    int sampleSize = 1;  // 1, 3, 5, 7 or 9: the side of the square averaged
+    std::optional<Pixel> pinned;
+    VisionMode vision = VisionMode::Normal;
+    std::vector<Pixel> recentColors;
 
     // The online check and the about window, which pauses the timers.
     CheckPhase check = CheckPhase::Idle;

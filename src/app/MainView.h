@@ -4,6 +4,7 @@
 // set. Sizes and places are physical pixels; texts are UTF-8.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -72,6 +73,10 @@ public:
     // The status bar's panels from left to right, and their texts.
     virtual void SetStatusPanels(std::span<const int> widths) = 0;
     virtual void SetStatusText(int panel, const std::string& text) = 0;
+    // A square of `color` at the start of a panel, or none.
+    virtual void SetStatusSwatch(int panel, std::optional<Pixel> color) = 0;
+    // How wide `text` is in the status bar's font, in physical pixels.
+    virtual int StatusTextWidth(const std::string& text) const = 0;
 
     // The tooltip beside a dragged guide, its text on one or more lines
     // ("\r\n" between them), near the pointer at the screen point `pointer`.

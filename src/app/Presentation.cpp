@@ -1,6 +1,7 @@
 #include "app/Presentation.h"
 
 #include "app/CapturePolicy.h"
+#include "app/ColorText.h"
 #include "app/CommandValues.h"
 #include "app/MainWindowDesign.h"
 #include "app/WebLinks.h"
@@ -52,6 +53,13 @@ bool IsChecked(const MainState& s, Command item) {
         if (level.item == item) return s.zoom == level.value;
     for (const CommandValue& refresh : kRefreshItems)
         if (refresh.item == item) return s.refreshMs == refresh.value;
+    if (item >= Command::menuVisionNormal && item <= Command::menuVisionInverted)
+        return static_cast<int>(item) - static_cast<int>(Command::menuVisionNormal) == static_cast<int>(s.vision);
+    if (item >= Command::menuFormatHex && item <= Command::menuFormatTemplate)
+        return static_cast<int>(item) - static_cast<int>(Command::menuFormatHex) == static_cast<int>(s.colorFormat);
+    for (const auto& [sample, size] : {std::pair{Command::menuSample1, 1}, {Command::menuSample3, 3},
+                                       {Command::menuSample5, 5}, {Command::menuSample7, 7}, {Command::menuSample9, 9}})
+        if (sample == item) return s.sampleSize == size;
     return item == s.languageItem;
 }
 
@@ -65,6 +73,7 @@ public:
             if (entry.id == Command::N6) AddLanguages();
             Add(Designed(entry));
             if (entry.id == Command::menuColor) AddColors();
+            if (entry.id == Command::menuRecentColors) AddRecentColors();
         }
         return std::move(items_);
     }
@@ -92,6 +101,9 @@ private:
             item.image = MenuImage::Swatch(kStandardColors[static_cast<std::size_t>(state_.gridColor)].value);
         }
         if (entry.id == Command::menuLanguage) item.image = LanguageImage();
+        if (entry.id == Command::menuUnpinColor || entry.id == Command::menuCopyContrast)
+            item.enabled = state_.pinned.has_value();
+        if (entry.id == Command::menuRecentColors) item.enabled = !state_.recentColors.empty();
         return item;
     }
 
@@ -142,6 +154,21 @@ private:
             item.image = MenuImage::Swatch(color.value);
             item.newColumn = color.index == kStandardColorCount / 2;
             item.checked = color.index == state_.gridColor;
+            Add(item);
+        }
+    }
+
+    // The colours copied last, newest first, each with its swatch.
+    void AddRecentColors() {
+        for (std::size_t i = 0; i < state_.recentColors.size(); ++i) {
+            const Pixel color = state_.recentColors[i];
+            MenuItem item;
+            item.id = RecentColorItem(static_cast<int>(i));
+            item.parent = Command::menuRecentColors;
+            item.kind = MenuKind::Command;
+            item.caption = HexColorText(color);
+            // Windows colours have red in the low byte.
+            item.image = MenuImage::Swatch(((color >> 16) & 0xFF) | (color & 0xFF00) | ((color & 0xFF) << 16));
             Add(item);
         }
     }
@@ -208,6 +235,10 @@ Presentation Present(const MainState& state, const PresentationInputs& in) {
     p.gridColorSelection = state.gridColor;
     p.gridColorEnabled = !state.rastered;
     for (int designed : design::kStatusPanelWidths) p.statusPanels.push_back(ScaleToDpi(designed, in.dpi));
+    // The colour panel widens to its text; the contrast panel shows while a colour is pinned.
+    p.statusPanels[kColorStatusPanel] = std::max(p.statusPanels[kColorStatusPanel], in.colorPanelWidth);
+    if (state.pinned) p.statusPanels.push_back(ScaleToDpi(design::kContrastPanelWidth, in.dpi));
+    p.contrastSwatch = state.pinned;
 
     // The about window pauses both timers; the answer's question stops the check's.
     const bool running = !in.shutDown && !state.aboutOpen;

@@ -27,6 +27,13 @@ constexpr std::size_t kToolButtonCount = static_cast<std::size_t>(ToolButton::Co
 constexpr std::size_t kHintCount = static_cast<std::size_t>(HintTarget::Count);
 constexpr std::size_t kTimerCount = static_cast<std::size_t>(Timer::Count);
 
+// The status bar: red, green, blue, X, Y, the frequency, the pointer pixel's
+// colour, and the contrast with a pinned colour while there is one.
+constexpr int kStatusPanelCount = 8;
+constexpr int kColorStatusPanel = 6;
+constexpr int kContrastStatusPanel = 7;
+using StatusTexts = std::array<std::string, kStatusPanelCount>;
+
 // The tooltip beside a guide being dragged.
 struct GuideTip {
     std::string text;
@@ -53,7 +60,8 @@ struct Presentation {
     std::string zoomLabel;
     int gridColorSelection = 0;
     bool gridColorEnabled = true;
-    std::vector<int> statusPanels;
+    std::vector<int> statusPanels;  // the contrast panel's only while a colour is pinned
+    std::optional<Pixel> contrastSwatch;  // the pinned colour, shown in the contrast panel
     std::array<int, kTimerCount> timers{};  // intervals in ms, 0 for stopped
     bool topmost = false;
     std::optional<bool> excludedFromCapture;  // nothing: never asked of the system
@@ -85,6 +93,8 @@ struct PresentationInputs {
     std::uint32_t windowsBuild = 0;
     bool shutDown = false;  // the timers have stopped for good
     std::optional<GuideTip> guideTip;
+    // What the colour panel's text needs, in physical pixels (0: its designed width).
+    int colorPanelWidth = 0;
 };
 
 Presentation Present(const MainState& state, const PresentationInputs& inputs);

@@ -129,6 +129,14 @@ void ProfileFile::Insert(std::size_t index, std::string text) {
                   Classify(std::move(text), std::string(kCrLf), index == 0));
 }
 
+void ProfileFile::Remove(std::string_view section, std::string_view key) {
+    const std::size_t found = FindSection(section);
+    if (found == std::string::npos) return;
+    for (std::size_t i = SectionEnd(found); i-- > found + 1;)
+        if (lines_[i].kind == LineKind::Key && SameName(lines_[i].name, key))
+            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
 void ProfileFile::Write(std::string_view section, std::string_view key, std::string_view value) {
     std::string text;
     text.reserve(key.size() + 1 + value.size());

@@ -46,6 +46,10 @@ public:
     // given and must not hold a line break.
     void Write(std::string_view section, std::string_view key, std::string_view value);
 
+    // Drops every line of `key` in the first `section` of that name, as
+    // WritePrivateProfileString does when given no value.
+    void Remove(std::string_view section, std::string_view key);
+
     // The whole document as bytes in the encoding it was read in, ready to be stored.
     std::string Text() const;
 

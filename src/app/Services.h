@@ -112,6 +112,17 @@ public:
     // button pressed, or kDismissed. A request while another dialog is open
     // gets a dialog of its own above the first.
     virtual int ShowAnswerDialog(const AnswerDialogRequest& request) = 0;
+    // The program's own small dialog for one line of text: its title, the
+    // explanation above the field, the text it starts with and its buttons'
+    // captions. The text as the user left it, or nothing when cancelled.
+    struct TextRequest {
+        std::string title;
+        std::string prompt;
+        std::string text;
+        std::string ok;
+        std::string cancel;
+    };
+    virtual std::optional<std::string> AskText(const TextRequest& request) = 0;
     // The about window, modal; it tells `about` of each of its events.
     virtual void ShowAbout(TfrmAbout& about) = 0;
 };

@@ -19,7 +19,13 @@ constexpr std::string_view kOptions = "Options";
 constexpr std::string_view kWindow = "Window";
 constexpr std::string_view kWeb = "Web";
 
-enum class Kind { Switch, Magnify, Smoothing, Level, Refresh, Color, Language };
+enum class Kind { Switch, Magnify, Smoothing, Level, Refresh, Color, Language, Vision, ColorFormat, Template, SampleSize };
+
+constexpr std::string_view kColors = "Colors";
+
+// The Vision key's values, in the order of VisionMode; the first is the default.
+constexpr std::string_view kVisionNames[] = {"NORMAL",     "PROTANOPIA",    "DEUTERANOPIA",
+                                             "TRITANOPIA", "ACHROMATOPSIA", "INVERTED"};
 
 struct Key {
     std::string_view section;
@@ -37,6 +43,7 @@ constexpr Key kKeys[] = {
     {kMagnification, "Level", Kind::Level, "8"},
     {kMagnification, "Refresh", Kind::Refresh, "40ms"},
     {kMagnification, "OwnWindow", Kind::Switch, "1", &MainState::ownWindow},
+    {kMagnification, "Vision", Kind::Vision, "NORMAL"},
     {kGrid, "ShowCursor", Kind::Switch, "0", &MainState::showCursor},
     {kGrid, "ShowGrid", Kind::Switch, "0", &MainState::showGrid},
     {kGrid, "Rastered", Kind::Switch, "0", &MainState::rastered},
@@ -48,6 +55,9 @@ constexpr Key kKeys[] = {
     {kOptions, "Language", Kind::Language, kEnglishLanguageName},
     {kOptions, "Autostart", Kind::Switch, "0", &MainState::autostart},
     {kOptions, "StartupCheck", Kind::Switch, "1", &MainState::startupCheck},
+    {kOptions, "ColorFormat", Kind::ColorFormat, "HEX"},
+    {kOptions, "ColorTemplate", Kind::Template, kDefaultColorTemplate},
+    {kOptions, "SampleSize", Kind::SampleSize, "1"},
 };
 constexpr Key kSaveSettings{kOptions, "SaveSettings", Kind::Switch, "1", &MainState::save};
 
@@ -99,6 +109,24 @@ void ReadKey(const Key& key, const ProfileFile& file, const LanguageChoices& lan
                                                                                                   key.name, 0))),
                                        0);
             return;
+        case Kind::Vision: {
+            const std::string name = file.ReadString(key.section, key.name, std::string(key.storedDefault));
+            state.vision = VisionMode::Normal;
+            for (std::size_t i = 0; i < std::size(kVisionNames); ++i)
+                if (kVisionNames[i] == name) state.vision = static_cast<VisionMode>(i);
+            return;
+        }
+        case Kind::ColorFormat:
+            state.colorFormat = ColorFormatNamed(file.ReadString(key.section, key.name, std::string(key.storedDefault)));
+            return;
+        case Kind::Template:
+            state.colorTemplate = file.ReadString(key.section, key.name, std::string(key.storedDefault));
+            return;
+        case Kind::SampleSize: {
+            const std::int32_t size = ReadProfileInteger(file, key.section, key.name, 1);
+            state.sampleSize = size == 3 || size == 5 || size == 7 || size == 9 ? size : 1;
+            return;
+        }
         case Kind::Language: {
             // A stored name that no loaded language carries exactly (its file
             // removed, or the name in another case) chooses English; of two
@@ -144,6 +172,18 @@ void WriteKey(const Key& key, const MainState& state, ProfileFile& file) {
             return;
         case Kind::Language:
             file.Write(key.section, key.name, state.language.empty() ? kEnglishLanguageName : state.language);
+            return;
+        case Kind::Vision:
+            file.Write(key.section, key.name, kVisionNames[static_cast<std::size_t>(state.vision)]);
+            return;
+        case Kind::ColorFormat:
+            file.Write(key.section, key.name, ColorFormatName(state.colorFormat));
+            return;
+        case Kind::Template:
+            file.Write(key.section, key.name, state.colorTemplate);
+            return;
+        case Kind::SampleSize:
+            WriteProfileInteger(file, key.section, key.name, state.sampleSize);
             return;
     }
 }
@@ -193,6 +233,14 @@ StoredSettings ReadStoredSettings(MainState state, const Result<std::string>& co
     ReadWeb(file, stored);
     for (const Key& key : kKeys) ReadKey(key, file, languages, state);
     ReadKey(kSaveSettings, file, languages, state);
+    // The colours copied last; a value that is no "#RRGGBB" is passed over.
+    for (std::size_t i = 1; i <= kRecentColorCount; ++i) {
+        Pixel color = 0;
+        const auto value = file.Read(kColors, "Recent" + std::to_string(i));
+        if (value && ParseHexColor(*value, color) &&
+            std::find(state.recentColors.begin(), state.recentColors.end(), color) == state.recentColors.end())
+            state.recentColors.push_back(color);
+    }
 
     // The default position centres the window, at its designed size, on the
     // primary screen. Stored bounds are physical pixels, as the system gave
@@ -217,6 +265,15 @@ void WriteStoredSettings(const MainState& state, WindowState windowState, const 
             WriteProfileInteger(file, kWindow, "Top", bounds.top);
             WriteProfileInteger(file, kWindow, "Width", bounds.Width());
             WriteProfileInteger(file, kWindow, "Height", bounds.Height());
+        }
+        // Places left over from values passed over at the start go, so that
+        // none of them comes back on the next start.
+        for (std::size_t i = 0; i < kRecentColorCount; ++i) {
+            const std::string name = "Recent" + std::to_string(i + 1);
+            if (i < state.recentColors.size())
+                file.Write(kColors, name, HexColorText(state.recentColors[i]));
+            else
+                file.Remove(kColors, name);
         }
     }
     WriteKey(kSaveSettings, state, file);

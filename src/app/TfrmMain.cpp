@@ -74,6 +74,7 @@ PresentationInputs TfrmMain::Inputs() const {
     in.windowsBuild = services_.windowsBuild;
     in.shutDown = shutDown_;
     in.guideTip = guideTip_;
+    in.colorPanelWidth = colorPanelWidth_;
     return in;
 }
 
@@ -98,6 +99,7 @@ void TfrmMain::Update() {
 }
 
 void TfrmMain::ShowState() {
+    MeasureColorPanel();
     Presentation next = Present();
     // The guides follow the view's size: stretched along it, pulled inside it.
     if (next.view != state_.guides.Picture()) {
@@ -108,8 +110,22 @@ void TfrmMain::ShowState() {
         }
     }
     const bool repaint = magnifier_.Configure(state_, next.capture, next.view);
+    // A new format, a colour pinned: the readout is written again at once.
+    if (magnifier_.Status()[kColorStatusPanel] != measuredColorText_) {
+        MeasureColorPanel();
+        next = Present();
+    }
     sync_.Send(next);
+    sync_.SendStatus(magnifier_.Status());
     if (repaint && view_.IsVisible()) view_.RepaintView();
+}
+
+// The colour panel widens to the text it shows; measured only when the text changes.
+void TfrmMain::MeasureColorPanel() {
+    const std::string& text = magnifier_.Status()[kColorStatusPanel];
+    if (text == measuredColorText_) return;
+    measuredColorText_ = text;
+    colorPanelWidth_ = text.empty() ? 0 : view_.StatusTextWidth(text) + ScaleToDpi(design::kStatusPanelPadding, dpi_);
 }
 
 void TfrmMain::FormDpiChanged(int dpi, const Rect& suggested) {
@@ -133,6 +149,16 @@ void TfrmMain::OnTimer(Timer timer) {
 
 void TfrmMain::RefresherTimer() {
     if (magnifier_.Tick()) view_.RepaintView();
+    ShowReadout();
+}
+
+void TfrmMain::ShowReadout() {
+    // A readout of another width needs a wider or narrower panel first.
+    if (magnifier_.Status()[kColorStatusPanel] != measuredColorText_) {
+        const int width = colorPanelWidth_;
+        MeasureColorPanel();
+        if (colorPanelWidth_ != width) Update();
+    }
     sync_.SendStatus(magnifier_.Status());
 }
 

@@ -95,12 +95,18 @@ private:
     // picture's part to the magnifier, and the guides fitted to the view.
     void Update();
     void ShowState();
+    void MeasureColorPanel();
+    void ShowReadout();
     PresentationInputs Inputs() const;
     // Commands: the state's change, then what reaches beyond it.
     void RunEffects(Command command, const MainState& before);
     void menuCopyClick();
     void menuCopyColorClick();
     void menuSaveAsClick();
+    void menuPinColorClick();
+    void menuCopyContrastClick();
+    void menuColorTemplateClick();
+    void CopyRecentColor(int index);
     void menuAutostartClick();
     void menuCheckNowClick(bool byUser);
     void OnlineCheckTimerTimer();
@@ -147,6 +153,8 @@ private:
     bool firstRun_ = false;
     bool settingsMayWrite_ = false;  // only once they have been read, and read whole
     bool shutDown_ = false;
+    std::string measuredColorText_;
+    int colorPanelWidth_ = 0;
     bool updating_ = false;
     bool updateAgain_ = false;
     // While the stored bounds are applied, a change of monitor must not swap

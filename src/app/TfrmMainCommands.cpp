@@ -2,6 +2,7 @@
 // setting ends here. The state's change is ApplyCommand's; what a command
 // does beyond it runs after.
 #include "engine/BmpCodec.h"
+#include "app/ColorText.h"
 #include "app/TfrmMain.h"
 #include "app/WebLinks.h"
 #include "app/WindowSnap.h"
@@ -22,7 +23,11 @@ void TfrmMain::RunEffects(Command command, const MainState& before) {
     if (const auto mail = SupportMailOf(command)) return launchers_.SendSupportMail(*mail);
     // A new level, a colour chosen: the keyboard goes back to the picture.
     if (state_.zoom != before.zoom && view_.IsVisible()) view_.FocusPanel();
+    if (IsRecentColorItem(command)) return CopyRecentColor(RecentColorIndex(command));
     switch (command) {
+        case Command::menuPinColor: return menuPinColorClick();
+        case Command::menuCopyContrast: return menuCopyContrastClick();
+        case Command::menuColorTemplate: return menuColorTemplateClick();
         case Command::menuCopy: return menuCopyClick();
         case Command::menuCopyColor: return menuCopyColorClick();
         case Command::menuSaveAs: return menuSaveAsClick();
@@ -83,11 +88,48 @@ void TfrmMain::menuAutostartClick() {
 void TfrmMain::menuCopyClick() { ReportFailure(services_.clipboard.PutBitmap(magnifier_.ExportPicture())); }
 
 // The colour as the status bar shows it: while the picture is frozen, that of
-// the pixel last read, which is the one the user sees marked.
+// the pixel last read, which is the one the user sees marked. Once on the
+// clipboard, it joins the colours copied last.
 void TfrmMain::menuCopyColorClick() {
-    const std::string& color = magnifier_.Status()[kColorStatusPanel];
-    if (color.empty()) return;  // no tick yet: nothing has been read
-    ReportFailure(services_.clipboard.PutText(color));
+    const std::optional<Pixel> color = magnifier_.Readout();
+    if (!color) return;  // no tick yet: nothing has been read
+    const Outcome copied = services_.clipboard.PutText(magnifier_.Status()[kColorStatusPanel]);
+    ReportFailure(copied);
+    if (copied) return;
+    state_ = WithRecentColor(std::move(state_), *color);
+    Update();
+}
+
+// A colour copied earlier, copied again in the format chosen now.
+void TfrmMain::CopyRecentColor(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= state_.recentColors.size()) return;
+    const Pixel color = state_.recentColors[static_cast<std::size_t>(index)];
+    ReportFailure(services_.clipboard.PutText(ColorText(color, state_.colorFormat, state_.colorTemplate)));
+    state_ = WithRecentColor(std::move(state_), color);
+    Update();
+}
+
+// Pressed again, it pins the colour read now.
+void TfrmMain::menuPinColorClick() {
+    if (const std::optional<Pixel> color = magnifier_.Readout()) {
+        state_.pinned = *color;
+        Update();
+    }
+}
+
+// The pinned colour is the text, the pointer's the background.
+void TfrmMain::menuCopyContrastClick() {
+    const std::optional<Pixel> color = magnifier_.Readout();
+    if (!state_.pinned || !color) return;
+    ReportFailure(services_.clipboard.PutText(ContrastReport(*state_.pinned, *color)));
+}
+
+void TfrmMain::menuColorTemplateClick() {
+    const std::optional<std::string> text = services_.dialogs.AskText(
+        DialogService::TextRequest{Text(319), Text(320), state_.colorTemplate, Text(100), Text(101)});
+    if (!text) return;
+    state_.colorTemplate = *text;
+    Update();
 }
 
 void TfrmMain::menuSaveAsClick() {

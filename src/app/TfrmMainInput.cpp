@@ -62,7 +62,7 @@ void TfrmMain::NudgePointer(int dx, int dy, bool shift) {
     // The view follows at once rather than at the next tick, which need not
     // come soon; it is no tick, so the frequency is not measured.
     if (magnifier_.Refresh()) view_.RepaintView();
-    sync_.SendStatus(magnifier_.Status());
+    ShowReadout();
 }
 
 bool TfrmMain::FormMouseWheel(int delta, bool overView, bool ctrl) {

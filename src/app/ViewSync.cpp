@@ -20,6 +20,8 @@ void ViewSync::Send(const Presentation& next) {
         if (old == nullptr || old->hints[h] != next.hints[h]) view_.SetHint(static_cast<HintTarget>(h), next.hints[h]);
     if (differs(&Presentation::minimumSize, next)) view_.SetMinimumSize(next.minimumSize);
     if (differs(&Presentation::statusPanels, next)) view_.SetStatusPanels(next.statusPanels);
+    if (old != nullptr ? old->contrastSwatch != next.contrastSwatch : next.contrastSwatch.has_value())
+        view_.SetStatusSwatch(kContrastStatusPanel, next.contrastSwatch);
     for (std::size_t c = 0; c < next.controls.size(); ++c) {
         const auto control = static_cast<Control>(c);
         if (old == nullptr || old->controls[c].visible != next.controls[c].visible)

@@ -13,11 +13,6 @@
 
 namespace orvelle {
 
-constexpr int kStatusPanelCount = 7;
-// The panel of the pointer pixel's colour, right of the frequency.
-constexpr int kColorStatusPanel = 6;
-using StatusTexts = std::array<std::string, kStatusPanelCount>;
-
 class ViewSync {
 public:
     explicit ViewSync(MainView& view) : view_(view) {}

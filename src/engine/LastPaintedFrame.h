@@ -22,6 +22,8 @@ struct FrameInputs {
     GridState grid;
     bool markerShown = false;
     Point markerTip;
+    int vision = 0;      // the way of seeing the pixels are shown in
+    Rect sampleSquare;   // the outline of the averaged square; empty for none
     friend bool operator==(const FrameInputs&, const FrameInputs&) = default;
 };
 

@@ -17,6 +17,12 @@ void RenderView(ConstImageRef capture, TStretchFilter filter, ImageRef view, Rec
 // The enlargement alone, without overlays.
 void RenderView(ConstImageRef capture, TStretchFilter filter, ImageRef view, Rect area);
 
+// The outline of the square of screen pixels the readout averages, `square`
+// being its blocks in view pixels: a white line on the square's edge and a
+// black one just outside it, as the pointer marker is drawn. Only `area` is
+// painted.
+void DrawSampleOutline(ImageRef view, Rect area, const Rect& square);
+
 template <typename Picture>  // a TBitmap32 or a CaptureBuffer, with its filter
 void RenderView(const Picture& capture, ImageRef view, Rect area, const GridLayer& grid, const MarkerLayer& marker) {
     RenderView(capture.Ref(), capture.StretchFilter(), view, area, grid, marker);

@@ -82,6 +82,27 @@ constexpr std::array kEnglish = std::to_array<EnglishRow>({
     {302, "Distance"},
     {303, "From left edge"},
     {304, "From top edge"},
+    {305, "Pin Color"},
+    {306, "Unpin Color"},
+    {307, "Copy Contrast"},
+    {308, "Recent Colors"},
+    {309, "Color Format"},
+    {310, "Template..."},
+    {311, "Sample Size"},
+    {312, "Vision"},
+    {313, "Normal"},
+    {314, "Protanopia (no red cones)"},
+    {315, "Deuteranopia (no green cones)"},
+    {316, "Tritanopia (no blue cones)"},
+    {317, "Achromatopsia (no color)"},
+    {318, "Inverted"},
+    {319, "Color Template"},
+    {320, "The text Copy Color copies in the Template format. These are replaced:\r\n"
+          "{r} {g} {b}  red, green, blue from 0 to 255\r\n"
+          "{R} {G} {B}  the same as two hexadecimal digits\r\n"
+          "{rf} {gf} {bf}  the same from 0 to 1"},
+    {321, "Contrast of the pinned color (text) with the color under the mouse pointer (background)"},
+    {322, "Template"},
 });
 
 constexpr std::array kNumbers = [] {

@@ -63,6 +63,24 @@ AnswerDialogLayout LayoutAnswerDialog(Size message, std::span<const Size> button
     return layout;
 }
 
+TextDialogLayout LayoutTextDialog(Size prompt, Size button, int editText, int dpi) {
+    const auto s = [dpi](int designed) { return ScaleToDpi(designed, dpi); };
+    const int margin = s(12);
+    const int gap = s(8);
+    const Size buttonSize{std::max(s(81), button.width + s(16)), std::max(s(25), button.height + s(8))};
+    const int width = std::max({s(360) - 2 * margin, prompt.width, 2 * buttonSize.width + gap});
+    TextDialogLayout layout;
+    layout.prompt = Rect::FromSize(margin, margin, width, prompt.height);
+    // As tall as a dialog unit template makes an edit field: 14 units, 23 pixels at 96 DPI.
+    layout.edit = Rect::FromSize(margin, layout.prompt.bottom + gap, width, std::max(s(23), editText + s(10)));
+    const int buttonsTop = layout.edit.bottom + margin;
+    layout.cancel = Rect::FromSize(margin + width - buttonSize.width, buttonsTop, buttonSize.width, buttonSize.height);
+    layout.ok = Rect::FromSize(layout.cancel.left - gap - buttonSize.width, buttonsTop, buttonSize.width,
+                               buttonSize.height);
+    layout.client = Size{width + 2 * margin, buttonsTop + buttonSize.height + margin};
+    return layout;
+}
+
 std::string AnswerDialogTitle(const std::string& caption) { return " " + caption; }
 
 }  // namespace orvelle

@@ -41,6 +41,19 @@ struct AnswerDialogLayout {
 // the dialog's font at `dpi`.
 AnswerDialogLayout LayoutAnswerDialog(Size message, std::span<const Size> buttonTexts, bool hasIcon, int dpi);
 
+// The program's small dialog for one line of text: an explanation, the edit
+// field under it, OK and Cancel at the bottom right. `prompt` is the
+// explanation's measured size, `button` the wider caption's, `edit` the edit
+// field's text height.
+struct TextDialogLayout {
+    Size client;
+    Rect prompt;
+    Rect edit;
+    Rect ok;
+    Rect cancel;
+};
+TextDialogLayout LayoutTextDialog(Size prompt, Size button, int editText, int dpi);
+
 // The window title: one blank, then the caption.
 std::string AnswerDialogTitle(const std::string& caption);
 

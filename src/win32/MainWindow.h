@@ -8,6 +8,7 @@
 
 #include "BaseWindow.h"
 #include <array>
+#include <optional>
 
 #include "ColorBox.h"
 #include "CommonControls.h"
@@ -77,6 +78,8 @@ public:
     void SetGridColorEnabled(bool enabled) override;
     void SetStatusPanels(std::span<const int> widths) override;
     void SetStatusText(int panel, const std::string& text) override;
+    void SetStatusSwatch(int panel, std::optional<Pixel> color) override;
+    int StatusTextWidth(const std::string& text) const override;
     void ShowGuideTip(const std::string& text, Point pointer) override;
     void HideGuideTip() override;
     void FocusPanel() override;
@@ -96,8 +99,10 @@ private:
     void MakeGuidePictures(int dpi);
     bool OnArrowKey(const MSG& message);
     bool OnMouseWheel(const MSG& message);
-    // The colour panel's hint follows the panel's place in the status bar.
-    void PlaceColorPanelHint();
+    // The panels' hints follow their places in the status bar.
+    void PlacePanelHints();
+    void SetStatusText(int panel, const std::wstring& text);
+    void DrawSwatchPanel(const DRAWITEMSTRUCT& item) const;
 
     TfrmMain* logic_ = nullptr;
     bool showMaximized_ = false;  // asked for while still hidden
@@ -122,6 +127,10 @@ private:
     Tooltip logoHint_;
     Tooltip statusHint_;
     std::wstring colorPanelHint_;
+    std::wstring contrastPanelHint_;
+    int statusPanelCount_ = 0;
+    std::optional<Pixel> swatch_;  // the contrast panel's pinned colour
+    std::wstring swatchText_;       // and its text
     TrackingTip guideTip_;
 };
 

@@ -1,4 +1,6 @@
 // MainView: what the logic asks of the window, each a call or two of the API.
+#include <algorithm>
+
 #include "ControlIds.h"
 #include "MainWindow.h"
 #include "Text.h"
@@ -142,7 +144,10 @@ void MainWindow::SetHint(HintTarget target, const std::string& text) {
         case HintTarget::imgLogo: return logoHint_.SetTool(logo_.Handle(), hint);
         case HintTarget::sbColor:
             colorPanelHint_ = hint;
-            return PlaceColorPanelHint();
+            return PlacePanelHints();
+        case HintTarget::sbContrast:
+            contrastPanelHint_ = hint;
+            return PlacePanelHints();
         case HintTarget::Count: return;
     }
 }
@@ -196,15 +201,57 @@ void MainWindow::SetGridColorEnabled(bool enabled) { gridColor_.SetEnabled(enabl
 
 void MainWindow::SetStatusPanels(std::span<const int> widths) {
     statusBar_.SetParts(widths);
-    PlaceColorPanelHint();
+    statusPanelCount_ = static_cast<int>(widths.size());
+    // A new part starts empty; its text and picture are put back.
+    if (statusPanelCount_ > kContrastStatusPanel) SetStatusText(kContrastStatusPanel, swatchText_);
+    PlacePanelHints();
 }
 
-void MainWindow::PlaceColorPanelHint() {
-    RECT area{};
-    if (colorPanelHint_.empty() ||
-        !SendMessageW(statusBar_.Handle(), SB_GETRECT, kColorStatusPanel, reinterpret_cast<LPARAM>(&area)))
-        return;
-    statusHint_.SetAreaTool(statusBar_.Handle(), kColorStatusPanel, area, colorPanelHint_);
+void MainWindow::PlacePanelHints() {
+    auto place = [&](int panel, const std::wstring& hint) {
+        RECT area{};
+        if (hint.empty() || panel >= statusPanelCount_ ||
+            !SendMessageW(statusBar_.Handle(), SB_GETRECT, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(&area)))
+            area = RECT{0, 0, 0, 0};  // a panel not shown has no hint
+        statusHint_.SetAreaTool(statusBar_.Handle(), static_cast<UINT_PTR>(panel), area, hint);
+    };
+    place(kColorStatusPanel, colorPanelHint_);
+    place(kContrastStatusPanel, contrastPanelHint_);
+}
+
+// The contrast panel draws itself: the pinned colour's square, then its text.
+void MainWindow::SetStatusSwatch(int panel, std::optional<Pixel> color) {
+    if (panel != kContrastStatusPanel) return;
+    swatch_ = color;
+    InvalidateRect(statusBar_.Handle(), nullptr, FALSE);
+}
+
+void MainWindow::DrawSwatchPanel(const DRAWITEMSTRUCT& item) const {
+    const RECT& r = item.rcItem;
+    const int side = std::max(1, static_cast<int>(r.bottom - r.top) - 4);
+    RECT text = r;
+    if (swatch_) {
+        const RECT square{r.left + 2, r.top + 2, r.left + 2 + side, r.top + 2 + side};
+        const Pixel c = *swatch_;
+        const OwnedBrush fill(CreateSolidBrush(RGB((c >> 16) & 255, (c >> 8) & 255, c & 255)));
+        FillRect(item.hDC, &square, fill.get());
+        FrameRect(item.hDC, &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        text.left = square.right + 4;
+    }
+    SetBkMode(item.hDC, TRANSPARENT);
+    DrawTextW(item.hDC, swatchText_.c_str(), static_cast<int>(swatchText_.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+int MainWindow::StatusTextWidth(const std::string& text) const {
+    const std::wstring wide = Widen(text);
+    HDC dc = GetDC(statusBar_.Handle());
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(statusBar_.Handle(), WM_GETFONT, 0, 0)));
+    SIZE size{0, 0};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(statusBar_.Handle(), dc);
+    return size.cx;
 }
 
 void MainWindow::ShowGuideTip(const std::string& text, Point pointer) {
@@ -215,7 +262,17 @@ void MainWindow::ShowGuideTip(const std::string& text, Point pointer) {
 
 void MainWindow::HideGuideTip() { guideTip_.Hide(); }
 
-void MainWindow::SetStatusText(int panel, const std::string& text) { statusBar_.SetCenteredText(panel, Widen(text)); }
+void MainWindow::SetStatusText(int panel, const std::string& text) {
+    if (panel != kContrastStatusPanel) return statusBar_.SetCenteredText(panel, Widen(text));
+    SetStatusText(panel, Widen(text));
+}
+
+void MainWindow::SetStatusText(int panel, const std::wstring& text) {
+    swatchText_ = text;
+    // Its text is kept here, as the status bar keeps only a pointer for owner-drawn parts.
+    SendMessageW(statusBar_.Handle(), SB_SETTEXTW, static_cast<WPARAM>(panel) | SBT_OWNERDRAW,
+                 reinterpret_cast<LPARAM>(swatchText_.c_str()));
+}
 
 void MainWindow::FocusPanel() { SetFocus(panel_.Handle()); }
 

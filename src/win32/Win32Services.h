@@ -48,6 +48,7 @@ public:
     std::optional<std::string> AskSaveFileName(const SaveDialogRequest& request) override;
     int ShowAnswerDialog(const AnswerDialogRequest& request) override;
     void ShowAbout(TfrmAbout& about) override;
+    std::optional<std::string> AskText(const TextRequest& request) override;
 
 private:
     HWND owner_ = nullptr;

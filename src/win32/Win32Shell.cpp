@@ -7,6 +7,7 @@
 #include "AboutWindow.h"
 #include "AnswerDialog.h"
 #include "Owned.h"
+#include "TextDialog.h"
 #include "Text.h"
 
 namespace orvelle::win32 {
@@ -116,6 +117,10 @@ int Win32Dialogs::ShowAnswerDialog(const AnswerDialogRequest& request) {
 }
 
 void Win32Dialogs::ShowAbout(TfrmAbout& about) { ShowAboutWindow(owner_, about); }
+
+std::optional<std::string> Win32Dialogs::AskText(const TextRequest& request) {
+    return ShowTextDialog(owner_, request);
+}
 
 void Win32Shell::OpenMail(const std::string& mailtoUrl) {
     ShellExecuteW(owner_, L"open", Widen(mailtoUrl).c_str(), L"", L"", SW_SHOW);

@@ -40,7 +40,8 @@ public:
     std::map<Control, bool> controlVisible;
     std::map<Control, Rect> controlBounds;
     std::vector<int> statusPanels;
-    std::string statusTexts[7];
+    std::string statusTexts[8];
+    std::optional<Pixel> statusSwatch;  // the contrast panel's
     std::optional<std::string> guideTip;  // shown with this text
     Point guideTipPointer;
     std::string zoomLabel;
@@ -177,6 +178,12 @@ public:
         statusPanels.assign(widths.begin(), widths.end());
         if (record) calls.push_back("SetStatusPanels");
     }
+    void SetStatusSwatch(int panel, std::optional<Pixel> color) override {
+        statusSwatch = color;
+        if (record) calls.push_back("SetStatusSwatch " + std::to_string(panel));
+    }
+    // Six pixels a character, as a narrow font would have it.
+    int StatusTextWidth(const std::string& text) const override { return 6 * static_cast<int>(text.size()); }
     void SetStatusText(int panel, const std::string& text) override {
         statusTexts[panel] = text;
         if (record) calls.push_back("SetStatusText " + std::to_string(panel) + " " + text);
@@ -309,6 +316,14 @@ public:
     // The program's own dialogs: each request, and the answers given in turn
     // (kDismissed once they run out). `whileAnswerOpen` runs while a dialog is
     // "open", as the real one's message loop lets the window's timers tick.
+    // The text dialog: each request, and the answer (nothing: cancelled).
+    std::vector<TextRequest> textRequests;
+    std::optional<std::string> textAnswer;
+    std::optional<std::string> AskText(const TextRequest& request) override {
+        textRequests.push_back(request);
+        return textAnswer;
+    }
+
     std::vector<AnswerDialogRequest> asked;
     std::vector<int> answers;
     std::function<void()> whileAnswerOpen;

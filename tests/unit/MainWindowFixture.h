@@ -70,7 +70,14 @@ protected:
             EXPECT_EQ(shown.shortcut, held.shortcut);
             EXPECT_EQ(shown.newColumn, held.newColumn);
         }
-        EXPECT_EQ(view.menuOrder, order);
+        // Each submenu's items in their order; the view appends a new item to its own submenu.
+        auto bySubmenu = [&](const std::vector<Command>& items) {
+            std::map<Command, std::vector<Command>> children;
+            for (Command item : items) children[view.menu.at(item).parent].push_back(item);
+            return children;
+        };
+        EXPECT_EQ(bySubmenu(view.menuOrder), bySubmenu(order));
+        EXPECT_EQ(view.menuOrder.size(), order.size());
         for (int b = 0; b < static_cast<int>(ToolButton::Count); ++b) {
             const auto button = static_cast<ToolButton>(b);
             ASSERT_EQ(view.buttons.count(button), 1u) << b;

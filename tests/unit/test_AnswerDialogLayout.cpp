@@ -76,3 +76,36 @@ TEST(AnswerDialogLayout, SizesScaleWithTheDpiAndTheTitleHasALeadingBlank) {
 
 }  // namespace
 }  // namespace orvelle
+
+namespace orvelle {
+namespace {
+
+TEST(TextDialogLayout, PromptOverTheFieldAndTheButtonsBottomRight) {
+    const TextDialogLayout layout = LayoutTextDialog(Size{300, 65}, kCaption, 13, 96);
+    // The designed width: 360 less the margins; a short prompt does not narrow it.
+    EXPECT_EQ(layout.prompt, Rect::FromSize(12, 12, 336, 65));
+    EXPECT_EQ(layout.edit, Rect::FromSize(12, 85, 336, 23));
+    EXPECT_EQ(layout.cancel, Rect::FromSize(267, 120, 81, 25));
+    EXPECT_EQ(layout.ok, Rect::FromSize(178, 120, 81, 25));
+    EXPECT_EQ(layout.client, (Size{360, 157}));
+}
+
+TEST(TextDialogLayout, WidePromptsAndCaptionsWidenItAndTheDpiScalesIt) {
+    const TextDialogLayout wide = LayoutTextDialog(Size{500, 13}, Size{200, 13}, 13, 96);
+    EXPECT_EQ(wide.prompt.Width(), 500);
+    EXPECT_EQ(wide.edit.Width(), 500);
+    EXPECT_EQ(wide.ok.Width(), 216);
+    EXPECT_EQ(wide.cancel.right, wide.edit.right);
+    EXPECT_GE(wide.ok.left, wide.edit.left);
+    // Two long captions side by side need more than the designed width.
+    const TextDialogLayout captions = LayoutTextDialog(Size{10, 13}, Size{180, 13}, 13, 96);
+    EXPECT_EQ(captions.client.width, 2 * 196 + 8 + 24);
+
+    const TextDialogLayout scaled = LayoutTextDialog(Size{300, 130}, Size{40, 26}, 26, 192);
+    EXPECT_EQ(scaled.client.width, 720);
+    EXPECT_EQ(scaled.ok.Height(), 50);
+    EXPECT_EQ(scaled.edit.top, 24 + 130 + 16);
+}
+
+}  // namespace
+}  // namespace orvelle

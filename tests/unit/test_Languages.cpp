@@ -64,7 +64,8 @@ TEST_F(LanguagesTest, TextsAfterThePublishedTableComeInEnglishWhereTheFileLacksT
         {302, "Abstand"},
         {303, ""},             // present and empty: the translator's choice
         {304, ""},             // present without its end: the file's own, as for any entry
-        {305, kTextNotDefined},
+        {305, "Pin Color"},
+        {323, kTextNotDefined},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.number);

@@ -60,9 +60,9 @@ TEST(MenuTree, EveryCommandAppearsOnceAfterItsParentWithOneCaption) {
                             (WebLinkSite(entry.id) ? 1 : 0);
         EXPECT_EQ(sources, entry.kind == MenuKind::Separator ? 0 : 1) << id;
     }
-    // Every menu command but the sixteen colour items and the separator under
-    // English, which are made at start-up.
-    EXPECT_EQ(seen.size(), static_cast<std::size_t>(kCommandCount - 1 - 16 - 1));
+    // Every menu command but the sixteen colour items, the separator under
+    // English and the sixteen recent colours, which are made as needed.
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(kCommandCount - 1 - 16 - 1 - 16));
 }
 
 TEST(MenuTree, RadioGroupsAreTheSubmenusOfChoices) {
@@ -74,7 +74,10 @@ TEST(MenuTree, RadioGroupsAreTheSubmenusOfChoices) {
     EXPECT_EQ(radiosPerParent[Command::menuLevel], 9);
     EXPECT_EQ(radiosPerParent[Command::menuRefresh], 6);
     EXPECT_EQ(radiosPerParent[Command::menuLanguage], 1);
-    EXPECT_EQ(radiosPerParent.size(), 5u);
+    EXPECT_EQ(radiosPerParent[Command::menuVision], 6);
+    EXPECT_EQ(radiosPerParent[Command::menuColorFormat], 8);
+    EXPECT_EQ(radiosPerParent[Command::menuSampleSize], 5);
+    EXPECT_EQ(radiosPerParent.size(), 8u);
 }
 
 }  // namespace

@@ -216,6 +216,27 @@ TEST(ProfileFile, SectionsWrittenInOrderFollowOneAnother) {
               "[Options]\r\nLanguage=EN\r\n");
 }
 
+TEST(ProfileFile, RemovingAKeyDropsOnlyItsLinesInItsSection) {
+    const struct {
+        const char* name;
+        const char* original;
+        const char* expected;
+    } cases[] = {
+        {"in the middle", "[Colors]\r\nRecent1=#000000\r\nRecent2=#FFFFFF\r\nRecent3=#123456\r\n",
+         "[Colors]\r\nRecent1=#000000\r\nRecent3=#123456\r\n"},
+        {"twice, and in any case", "[colors]\nRECENT2=a\n;Recent2=b\nRecent2=c\n", "[colors]\n;Recent2=b\n"},
+        {"the last line, without a break", "[Colors]\nRecent1=x\nRecent2=y", "[Colors]\nRecent1=x\n"},
+        {"another section keeps its own", "[Grid]\nRecent2=1\n[Colors]\nRecent2=2\n", "[Grid]\nRecent2=1\n[Colors]\n"},
+        {"no such key", "[Colors]\nRecent1=x\n", "[Colors]\nRecent1=x\n"},
+        {"no such section", "[Grid]\nRecent2=1\n", "[Grid]\nRecent2=1\n"},
+    };
+    for (const auto& c : cases) {
+        ProfileFile file(c.original);
+        file.Remove("Colors", "Recent2");
+        EXPECT_EQ(file.Text(), c.expected) << c.name;
+    }
+}
+
 TEST(ProfileFile, WhatIsWrittenReadsBack) {
     const std::vector<std::string> values = {"", "0", "Lanczos", "0.5s", "with spaces inside", "=", "a=b", "'", "\"x",
                                              "\xC4\xE9"};

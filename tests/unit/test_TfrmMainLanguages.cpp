@@ -134,14 +134,20 @@ constexpr TextOf kMenuTexts[] = {
     {Command::menuHelp, 37},          {Command::menuShowHelp, 37},    {Command::menuBrowse, 38},
     {Command::menuStartupCheck, 159}, {Command::menuCheckNow, 160},   {Command::menuSupport, 39},
     {Command::menuQuestion, 40},      {Command::menuComment, 41},     {Command::menuBug, 42},
-    {Command::menuAbout, 46},         {Command::menuCopyColor, 300},
+    {Command::menuAbout, 46},         {Command::menuCopyColor, 300},  {Command::menuPinColor, 305},
+    {Command::menuUnpinColor, 306},   {Command::menuCopyContrast, 307}, {Command::menuRecentColors, 308},
+    {Command::menuColorFormat, 309},  {Command::menuColorTemplate, 310}, {Command::menuSampleSize, 311},
+    {Command::menuVision, 312},       {Command::menuVisionNormal, 313}, {Command::menuVisionProtanopia, 314},
+    {Command::menuVisionDeuteranopia, 315}, {Command::menuVisionTritanopia, 316},
+    {Command::menuVisionAchromatopsia, 317}, {Command::menuVisionInverted, 318},
+    {Command::menuFormatTemplate, 322},
 };
 const std::pair<HintTarget, const char*> kHints[] = {
     {HintTarget::tbPrecise, "<060>"}, {HintTarget::tbSmooth, "<061>"},  {HintTarget::tbZoom, "<062>"},
     {HintTarget::labelZoom, "<062>"}, {HintTarget::tbCursor, "<021>"},  {HintTarget::tbGrid, "<022>"},
     {HintTarget::tbRastered, "<023>\r\n(<063>)"},                      {HintTarget::cbGrid, "<024>"},
     {HintTarget::tbOnTop, "<026>"},   {HintTarget::tbRuler, "<005>"},   {HintTarget::tbHelp, "<037>"},
-    {HintTarget::imgLogo, "<038>"},   {HintTarget::sbColor, "<301>"},
+    {HintTarget::imgLogo, "<038>"},   {HintTarget::sbColor, "<301>"},   {HintTarget::sbContrast, "<321>"},
 };
 
 TEST_F(Languages, EveryCaptionHintAndTheSaveTitleComeFromTheChosenLanguage) {

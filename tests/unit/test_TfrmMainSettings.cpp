@@ -23,9 +23,11 @@ TEST_F(Settings, FirstExitWritesTheDefaultFile) {
     ASSERT_TRUE(settings.Content().has_value());
     EXPECT_EQ(*settings.Content(),
               "[Magnification]\r\nPrecise=1\r\nSmoothing=Simple\r\nLevel=8\r\nRefresh=40ms\r\nOwnWindow=1\r\n"
+              "Vision=NORMAL\r\n"
               "[Grid]\r\nShowCursor=0\r\nShowGrid=0\r\nRastered=0\r\nColor=0\r\n"
               "[Options]\r\nAlwaysOnTop=0\r\nShowToolbar=1\r\nShowStatusbar=1\r\nSnapToEdge=0\r\nLanguage=EN\r\n"
-              "Autostart=0\r\nStartupCheck=1\r\nSaveSettings=1\r\n"
+              "Autostart=0\r\nStartupCheck=1\r\nColorFormat=HEX\r\nColorTemplate={r}, {g}, {b}\r\nSampleSize=1\r\n"
+              "SaveSettings=1\r\n"
               "[Window]\r\nMaximized=0\r\nLeft=601\r\nTop=374\r\nWidth=400\r\nHeight=300\r\n");
 }
 

@@ -1,0 +1,114 @@
+#include "engine/Vision.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace orvelle {
+
+namespace {
+
+using Matrix = std::array<std::array<float, 3>, 3>;
+
+// Machado, Oliveira and Fernandes (2009), severity 1.0.
+constexpr Matrix kProtanopia{{{0.152286f, 1.052583f, -0.204868f},
+                              {0.114503f, 0.786281f, 0.099216f},
+                              {-0.003882f, -0.048116f, 1.051998f}}};
+constexpr Matrix kDeuteranopia{{{0.367322f, 0.860646f, -0.227968f},
+                                {0.280085f, 0.672501f, 0.047413f},
+                                {-0.011820f, 0.042940f, 0.968881f}}};
+constexpr Matrix kTritanopia{{{1.255528f, -0.076749f, -0.178779f},
+                              {-0.078411f, 0.930809f, 0.147602f},
+                              {0.004733f, 0.691367f, 0.303900f}}};
+// The luminance of linear sRGB, as grey.
+constexpr Matrix kAchromatopsia{{{0.2126f, 0.7152f, 0.0722f}, {0.2126f, 0.7152f, 0.0722f}, {0.2126f, 0.7152f, 0.0722f}}};
+
+double EncodeSrgb(double linear) {
+    return linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
+}
+
+// Linear light of each 8-bit value, and the way back: the encoded value
+// rounded to nearest is the number of midpoints between neighbouring levels
+// that the linear value reaches. A table of 4096 steps finds the level to
+// within one, and the midpoints settle it exactly.
+struct Tables {
+    std::array<float, 256> linear{};
+    std::array<float, 256> midpoint{};  // linear value halfway (in encoded terms) between level k - 1 and k
+    std::array<std::uint8_t, 4097> guess{};
+
+    Tables() {
+        for (int k = 0; k < 256; ++k) {
+            const double c = k / 255.0;
+            linear[static_cast<std::size_t>(k)] =
+                static_cast<float>(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+            // Encoded (k - 0.5) / 255, decoded: a linear value at or above it rounds to k or more.
+            const double e = (k - 0.5) / 255.0;
+            midpoint[static_cast<std::size_t>(k)] =
+                static_cast<float>(k == 0 ? -1.0 : e <= 0.04045 ? e / 12.92 : std::pow((e + 0.055) / 1.055, 2.4));
+        }
+        for (int i = 0; i <= 4096; ++i) {
+            const double v = EncodeSrgb(i / 4096.0) * 255.0;
+            guess[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(std::clamp(std::floor(v + 0.5), 0.0, 255.0));
+        }
+    }
+
+    std::uint8_t Encode(float v) const {
+        if (!(v > 0.0f)) return 0;
+        if (v >= 1.0f) return 255;
+        int k = guess[static_cast<std::size_t>(v * 4096.0f)];
+        while (k > 0 && v < midpoint[static_cast<std::size_t>(k)]) --k;
+        while (k < 255 && v >= midpoint[static_cast<std::size_t>(k + 1)]) ++k;
+        return static_cast<std::uint8_t>(k);
+    }
+};
+
+const Tables& TablesOnce() {
+    static const Tables tables;
+    return tables;
+}
+
+const Matrix* MatrixOf(VisionMode mode) {
+    switch (mode) {
+        case VisionMode::Protanopia: return &kProtanopia;
+        case VisionMode::Deuteranopia: return &kDeuteranopia;
+        case VisionMode::Tritanopia: return &kTritanopia;
+        case VisionMode::Achromatopsia: return &kAchromatopsia;
+        default: return nullptr;
+    }
+}
+
+Pixel Transform(Pixel p, const Matrix& m, const Tables& t) {
+    const float r = t.linear[(p >> 16) & 255], g = t.linear[(p >> 8) & 255], b = t.linear[p & 255];
+    const std::uint8_t R = t.Encode(m[0][0] * r + m[0][1] * g + m[0][2] * b);
+    const std::uint8_t G = t.Encode(m[1][0] * r + m[1][1] * g + m[1][2] * b);
+    const std::uint8_t B = t.Encode(m[2][0] * r + m[2][1] * g + m[2][2] * b);
+    return (p & 0xFF000000u) | (static_cast<Pixel>(R) << 16) | (static_cast<Pixel>(G) << 8) | B;
+}
+
+}  // namespace
+
+Pixel SimulateVision(Pixel pixel, VisionMode mode) {
+    if (mode == VisionMode::Inverted) return pixel ^ 0x00FFFFFFu;
+    const Matrix* m = MatrixOf(mode);
+    return m == nullptr ? pixel : Transform(pixel, *m, TablesOnce());
+}
+
+void SimulateVision(ConstImageRef src, ImageRef dst, VisionMode mode) {
+    const Matrix* m = MatrixOf(mode);
+    const Tables& t = TablesOnce();
+    for (int y = 0; y < src.height && y < dst.height; ++y) {
+        const Pixel* in = src.Row(y);
+        Pixel* out = dst.Row(y);
+        const int width = std::min(src.width, dst.width);
+        if (mode == VisionMode::Inverted) {
+            for (int x = 0; x < width; ++x) out[x] = in[x] ^ 0x00FFFFFFu;
+        } else if (m == nullptr) {
+            std::copy_n(in, width, out);
+        } else {
+            for (int x = 0; x < width; ++x) out[x] = Transform(in[x], *m, t);
+        }
+    }
+}
+
+}  // namespace orvelle
