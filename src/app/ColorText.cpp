@@ -158,6 +158,12 @@ void FormatColor(Pixel color, ColorFormat format, std::string_view templateText,
     Append(out, buffer, n);
 }
 
+std::string StorableTemplate(std::string_view text) {
+    std::string kept(text);
+    std::replace_if(kept.begin(), kept.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return kept;
+}
+
 std::string ColorText(Pixel color, ColorFormat format, std::string_view templateText) {
     std::string text;
     FormatColor(color, format, templateText, text);

@@ -16,6 +16,12 @@ namespace orvelle {
 enum class ColorFormat { Hex, Rgb, Hsl, Hsv, Cmyk, Lab, Oklch, Template, Count };
 
 inline constexpr const char* kDefaultColorTemplate = "{r}, {g}, {b}";
+// Characters a template may have; as UTF-8 that fits a settings value.
+inline constexpr int kMaxTemplateLength = 500;
+
+// A template as it can be kept on one line of the settings file: line breaks
+// (from a paste) become blanks.
+std::string StorableTemplate(std::string_view text);
 
 // "#RRGGBB" in capitals; the alpha byte is not part of it.
 std::string HexColorText(Pixel color);

@@ -59,8 +59,8 @@ inline constexpr int kPanelBottomMargin = 6;
 
 inline constexpr int kStatusBarHeight = 27;
 inline constexpr int kStatusPanelWidths[] = {44, 44, 44, 51, 51, 62, 62};
-// The contrast panel, after them while a colour is pinned: its swatch and "12.34:1 AA large".
-inline constexpr int kContrastPanelWidth = 120;
+// The contrast panel, after them while a colour is pinned: its icon and "12.34:1 AA large".
+inline constexpr int kContrastPanelWidth = 140;
 // What a panel takes besides its text: its borders and a little air.
 inline constexpr int kStatusPanelPadding = 12;
 

@@ -179,9 +179,15 @@ void WriteKey(const Key& key, const MainState& state, ProfileFile& file) {
         case Kind::ColorFormat:
             file.Write(key.section, key.name, ColorFormatName(state.colorFormat));
             return;
-        case Kind::Template:
-            file.Write(key.section, key.name, state.colorTemplate);
+        case Kind::Template: {
+            // A read drops blanks around a value and one pair of quotes: a
+            // template that starts or ends with either is kept in quotes.
+            const std::string& text = state.colorTemplate;
+            const auto loose = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == '\''; };
+            const bool quote = !text.empty() && (loose(text.front()) || loose(text.back()));
+            file.Write(key.section, key.name, quote ? '"' + text + '"' : text);
             return;
+        }
         case Kind::SampleSize:
             WriteProfileInteger(file, key.section, key.name, state.sampleSize);
             return;

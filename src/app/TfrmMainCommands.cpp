@@ -128,7 +128,7 @@ void TfrmMain::menuColorTemplateClick() {
     const std::optional<std::string> text = services_.dialogs.AskText(
         DialogService::TextRequest{Text(319), Text(320), state_.colorTemplate, Text(100), Text(101)});
     if (!text) return;
-    state_.colorTemplate = *text;
+    state_.colorTemplate = StorableTemplate(*text);
     Update();
 }
 

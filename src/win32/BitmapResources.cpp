@@ -62,4 +62,28 @@ OwnedBitmap CreateSwatchBitmap(TColor color, int size) {
     return bitmap;
 }
 
+OwnedIcon CreateSwatchIcon(Pixel color, int size) {
+    Pixel* bits = nullptr;
+    const OwnedBitmap picture(CreateDib32(size, size, &bits));
+    const OwnedBitmap mask(CreateBitmap(size, size, 1, 1, nullptr));
+    if (picture == nullptr || mask == nullptr) return nullptr;
+    // An all-black mask: every pixel of the picture shows; the alpha byte says the same.
+    if (HDC dc = CreateCompatibleDC(nullptr)) {
+        HGDIOBJ previous = SelectObject(dc, mask.get());
+        PatBlt(dc, 0, 0, size, size, BLACKNESS);
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+    }
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const bool frame = x == 0 || y == 0 || x == size - 1 || y == size - 1;
+            bits[y * size + x] = frame ? 0xFF404040u : (0xFF000000u | color);
+        }
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmMask = mask.get();
+    info.hbmColor = picture.get();
+    return OwnedIcon(CreateIconIndirect(&info));
+}
+
 }  // namespace orvelle::win32

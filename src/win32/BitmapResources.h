@@ -23,5 +23,7 @@ OwnedBitmap CreateBitmapFrom(const TBitmap32& picture, const Rect& part, AlphaMo
 
 // An opaque size x size square of one colour, for the colour menu.
 OwnedBitmap CreateSwatchBitmap(TColor color, int size);
+// A square of `color` (0xAARRGGBB) in a dark frame, so that white shows on a light bar.
+OwnedIcon CreateSwatchIcon(Pixel color, int size);
 
 }  // namespace orvelle::win32

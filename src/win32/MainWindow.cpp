@@ -59,10 +59,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             case WM_DRAWITEM: {
                 const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-                if (item.CtlID == kIdStatusBar) {
-                    DrawSwatchPanel(item);
-                    return TRUE;
-                }
                 if (item.CtlID != kIdGridColor) break;
                 gridColor_.Draw(item);
                 return TRUE;

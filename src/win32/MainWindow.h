@@ -101,8 +101,6 @@ private:
     bool OnMouseWheel(const MSG& message);
     // The panels' hints follow their places in the status bar.
     void PlacePanelHints();
-    void SetStatusText(int panel, const std::wstring& text);
-    void DrawSwatchPanel(const DRAWITEMSTRUCT& item) const;
 
     TfrmMain* logic_ = nullptr;
     bool showMaximized_ = false;  // asked for while still hidden
@@ -129,8 +127,9 @@ private:
     std::wstring colorPanelHint_;
     std::wstring contrastPanelHint_;
     int statusPanelCount_ = 0;
-    std::optional<Pixel> swatch_;  // the contrast panel's pinned colour
-    std::wstring swatchText_;       // and its text
+    std::optional<Pixel> swatch_;  // the contrast panel's pinned colour,
+    OwnedIcon swatchIcon_;          // its icon there,
+    std::wstring contrastText_;     // and the panel's text
     TrackingTip guideTip_;
 };
 

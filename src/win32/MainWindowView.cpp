@@ -1,6 +1,7 @@
 // MainView: what the logic asks of the window, each a call or two of the API.
 #include <algorithm>
 
+#include "BitmapResources.h"
 #include "ControlIds.h"
 #include "MainWindow.h"
 #include "Text.h"
@@ -202,8 +203,13 @@ void MainWindow::SetGridColorEnabled(bool enabled) { gridColor_.SetEnabled(enabl
 void MainWindow::SetStatusPanels(std::span<const int> widths) {
     statusBar_.SetParts(widths);
     statusPanelCount_ = static_cast<int>(widths.size());
-    // A new part starts empty; its text and picture are put back.
-    if (statusPanelCount_ > kContrastStatusPanel) SetStatusText(kContrastStatusPanel, swatchText_);
+    // A new part starts empty; its text and picture are put back, the picture
+    // at the scale the widths were made for.
+    if (statusPanelCount_ > kContrastStatusPanel) {
+        SetStatusSwatch(kContrastStatusPanel, swatch_);
+        SendMessageW(statusBar_.Handle(), SB_SETTEXTW, static_cast<WPARAM>(kContrastStatusPanel),
+                     reinterpret_cast<LPARAM>(contrastText_.c_str()));
+    }
     PlacePanelHints();
 }
 
@@ -219,28 +225,14 @@ void MainWindow::PlacePanelHints() {
     place(kContrastStatusPanel, contrastPanelHint_);
 }
 
-// The contrast panel draws itself: the pinned colour's square, then its text.
+// The contrast panel shows the pinned colour as its icon, before its text.
 void MainWindow::SetStatusSwatch(int panel, std::optional<Pixel> color) {
     if (panel != kContrastStatusPanel) return;
     swatch_ = color;
-    InvalidateRect(statusBar_.Handle(), nullptr, FALSE);
-}
-
-void MainWindow::DrawSwatchPanel(const DRAWITEMSTRUCT& item) const {
-    const RECT& r = item.rcItem;
-    const int side = std::max(1, static_cast<int>(r.bottom - r.top) - 4);
-    RECT text = r;
-    if (swatch_) {
-        const RECT square{r.left + 2, r.top + 2, r.left + 2 + side, r.top + 2 + side};
-        const Pixel c = *swatch_;
-        const OwnedBrush fill(CreateSolidBrush(RGB((c >> 16) & 255, (c >> 8) & 255, c & 255)));
-        FillRect(item.hDC, &square, fill.get());
-        FrameRect(item.hDC, &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        text.left = square.right + 4;
-    }
-    SetBkMode(item.hDC, TRANSPARENT);
-    DrawTextW(item.hDC, swatchText_.c_str(), static_cast<int>(swatchText_.size()), &text,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    OwnedIcon icon;
+    if (color) icon = CreateSwatchIcon(*color, MulDiv(16, scaleDpi_, USER_DEFAULT_SCREEN_DPI));
+    SendMessageW(statusBar_.Handle(), SB_SETICON, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(icon.get()));
+    swatchIcon_ = std::move(icon);  // the bar holds on to the one it shows
 }
 
 int MainWindow::StatusTextWidth(const std::string& text) const {
@@ -264,14 +256,10 @@ void MainWindow::HideGuideTip() { guideTip_.Hide(); }
 
 void MainWindow::SetStatusText(int panel, const std::string& text) {
     if (panel != kContrastStatusPanel) return statusBar_.SetCenteredText(panel, Widen(text));
-    SetStatusText(panel, Widen(text));
-}
-
-void MainWindow::SetStatusText(int panel, const std::wstring& text) {
-    swatchText_ = text;
-    // Its text is kept here, as the status bar keeps only a pointer for owner-drawn parts.
-    SendMessageW(statusBar_.Handle(), SB_SETTEXTW, static_cast<WPARAM>(panel) | SBT_OWNERDRAW,
-                 reinterpret_cast<LPARAM>(swatchText_.c_str()));
+    // Left-aligned, after the pinned colour's icon; kept to be put back when the parts change.
+    contrastText_ = Widen(text);
+    SendMessageW(statusBar_.Handle(), SB_SETTEXTW, static_cast<WPARAM>(panel),
+                 reinterpret_cast<LPARAM>(contrastText_.c_str()));
 }
 
 void MainWindow::FocusPanel() { SetFocus(panel_.Handle()); }

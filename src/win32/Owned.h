@@ -30,6 +30,9 @@ struct WindowRelease {
 struct MemoryDcRelease {
     void operator()(HDC dc) const { DeleteDC(dc); }
 };
+struct IconRelease {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
 struct KeyRelease {
     void operator()(HKEY key) const { RegCloseKey(key); }
 };
@@ -48,5 +51,6 @@ using OwnedAccelerators = Owned<HACCEL, AcceleratorsRelease>;
 using OwnedWindow = Owned<HWND, WindowRelease>;
 using OwnedMemoryDc = Owned<HDC, MemoryDcRelease>;
 using OwnedKey = Owned<HKEY, KeyRelease>;
+using OwnedIcon = Owned<HICON, IconRelease>;
 
 }  // namespace orvelle::win32

@@ -7,6 +7,7 @@
 #include "Owned.h"
 #include "Text.h"
 #include "WindowDpi.h"
+#include "app/ColorText.h"
 #include "web/AnswerDialogLayout.h"
 
 namespace orvelle::win32 {
@@ -69,6 +70,7 @@ public:
         const Size outer = OuterSizeForClient(layout.client, style, exStyle, false, dpi);
         const POINT at = CentredOver(over, SIZE{outer.width, outer.height});
         SetWindowPos(hwnd_, nullptr, at.x, at.y, outer.width, outer.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(edit_, EM_LIMITTEXT, kMaxTemplateLength, 0);
         SetFocus(edit_);
         SendMessageW(edit_, EM_SETSEL, 0, -1);
         RunModal(hwnd_, done_);

@@ -197,9 +197,10 @@ def capture_origin(px, py, width, height):
     return left, top
 
 
-def view_problem(shot, view_rect, zoom, origin):
+def view_problem(shot, view_rect, zoom, origin, seen=None):
     """None when the screenshot's view area shows the picture from origin on, every pixel an exact zoom x zoom
-    block; otherwise what is wrong at the first pixel that differs."""
+    block; otherwise what is wrong at the first pixel that differs. `seen` turns a row of the picture's RGB
+    bytes into the row the view should show (for a way of seeing other than the normal one)."""
     left, top, right, bottom = view_rect
     width, height = right - left, bottom - top
     if width <= 0 or height <= 0 or width % zoom or height % zoom:
@@ -210,6 +211,8 @@ def view_problem(shot, view_rect, zoom, origin):
     x0, y0 = origin
     for row in range(rows):
         expected = picture_row(y0 + row, x0, x0 + columns, zoom)
+        if seen is not None:
+            expected = seen(expected)
         for line in range(zoom):
             y = row * zoom + line
             actual = shot.row(top + y, left, right)
@@ -631,9 +634,9 @@ class Session:
         self.x("xdotool", "windowfocus", "--sync", xid)
         self.x("xdotool", "key", "--window", xid, *keys)
 
-    def wait_for_view(self, window, pointer, timeout=10):
+    def wait_for_view(self, window, pointer, timeout=10, seen=None):
         """Waits until the view shows the picture around pointer (x, y) in exact blocks of the zoom that the
-        window reading reports; returns the matching screenshot."""
+        window reading reports (as `seen` turns it, see view_problem); returns the matching screenshot."""
         view = window.control_rect("View")
         zoom = window.zoom()
         columns, rows = (view[2] - view[0]) // zoom, (view[3] - view[1]) // zoom
@@ -641,7 +644,7 @@ class Session:
 
         def matches():
             shot = self.screenshot()
-            problem = view_problem(shot, view, zoom, origin)
+            problem = view_problem(shot, view, zoom, origin, seen)
             assert problem is None, problem
             return shot
         return wait_until(matches, timeout, f"the view at zoom {zoom} to show the picture around {pointer}",

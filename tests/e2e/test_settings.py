@@ -40,10 +40,11 @@ def settings_file(magnification=(), grid=(), options=(), window=()):
         return name, list(values.items())
     return profile(
         section("Magnification", [("Precise", 1), ("Smoothing", "Simple"), ("Level", 8), ("Refresh", "40ms"),
-                                  ("OwnWindow", 1)], magnification),
+                                  ("OwnWindow", 1), ("Vision", "NORMAL")], magnification),
         section("Grid", [("ShowCursor", 0), ("ShowGrid", 0), ("Rastered", 0), ("Color", 0)], grid),
         section("Options", [("AlwaysOnTop", 0), ("ShowToolbar", 1), ("ShowStatusbar", 1), ("SnapToEdge", 0),
-                            ("Language", "EN"), ("Autostart", 0), ("StartupCheck", 1), ("SaveSettings", 1)], options),
+                            ("Language", "EN"), ("Autostart", 0), ("StartupCheck", 1), ("ColorFormat", "HEX"),
+                            ("ColorTemplate", "{r}, {g}, {b}"), ("SampleSize", 1), ("SaveSettings", 1)], options),
         section("Window", [("Maximized", 0), ("Left", 0), ("Top", 0), ("Width", 400), ("Height", 300)], window))
 
 
@@ -200,9 +201,11 @@ class SettingsFileTest(unittest.TestCase):
 
             expected = (
                 "[Magnification]\r\nPrecise=1\r\nSmoothing=Simple\r\nLevel=8\r\nRefresh=40ms\r\nOwnWindow=1\r\n"
+                "Vision=NORMAL\r\n"
                 "[Grid]\r\nShowCursor=0\r\nShowGrid=0\r\nRastered=0\r\nColor=0\r\n"
                 "[Options]\r\nAlwaysOnTop=0\r\nShowToolbar=1\r\nShowStatusbar=1\r\nSnapToEdge=0\r\nLanguage=EN\r\n"
-                "Autostart=0\r\nStartupCheck=1\r\nSaveSettings=1\r\n"
+                "Autostart=0\r\nStartupCheck=1\r\nColorFormat=HEX\r\nColorTemplate={r}, {g}, {b}\r\nSampleSize=1\r\n"
+                "SaveSettings=1\r\n"
                 f"[Window]\r\nMaximized=0\r\nLeft={centred_left}\r\nTop={centred_top}\r\nWidth=400\r\nHeight=300\r\n"
             ).encode()
             self.assertEqual(settings_path(session).read_bytes(), expected)

@@ -25,6 +25,9 @@ constexpr std::string_view kOwnKeys[] = {
     "Precise",     "Smoothing",     "Level",      "Refresh",  "OwnWindow", "ShowCursor",   "ShowGrid", "Rastered",
     "Color",       "AlwaysOnTop",   "ShowToolbar", "ShowStatusbar", "SnapToEdge", "Language", "Autostart",
     "StartupCheck", "SaveSettings", "Maximized",  "Left",     "Top",       "Width",        "Height",
+    "Vision",      "ColorFormat",   "ColorTemplate", "SampleSize", "Recent1", "Recent2",   "Recent3",  "Recent4",
+    "Recent5",     "Recent6",       "Recent7",    "Recent8",  "Recent9",   "Recent10",     "Recent11", "Recent12",
+    "Recent13",    "Recent14",      "Recent15",   "Recent16",
 };
 constexpr int kRefreshIntervals[] = {20, 40, 100, 200, 500, 1000};
 const std::string kLanguageFolder = "C:\\Program Files\\Orvelle\\Languages\\";
@@ -58,6 +61,10 @@ void CheckApplied(const Rig& rig) {
     FUZZ_CHECK(b.right <= 1920 && b.bottom <= 1080);
     FUZZ_CHECK(form.Picture().Capture().Width() <= 1920 && form.Picture().Capture().Height() <= 1080);
     FUZZ_CHECK(rig.dialogs.errors.empty());
+    FUZZ_CHECK(state.sampleSize >= 1 && state.sampleSize <= 9 && state.sampleSize % 2 == 1);
+    FUZZ_CHECK(state.recentColors.size() <= 16);
+    for (std::size_t i = 0; i < state.recentColors.size(); ++i)
+        FUZZ_CHECK(std::count(state.recentColors.begin(), state.recentColors.end(), state.recentColors[i]) == 1);
 }
 
 struct SplitLine {
@@ -158,5 +165,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(second.form->State().language == form.State().language);
     FUZZ_CHECK(second.form->Shown().Checked(Command::menuShowGrid) == form.Shown().Checked(Command::menuShowGrid));
     FUZZ_CHECK(second.view.bounds == first.view.bounds);
+    FUZZ_CHECK(second.form->State().vision == form.State().vision);
+    FUZZ_CHECK(second.form->State().colorFormat == form.State().colorFormat);
+    FUZZ_CHECK(second.form->State().colorTemplate == form.State().colorTemplate);
+    FUZZ_CHECK(second.form->State().sampleSize == form.State().sampleSize);
+    FUZZ_CHECK(second.form->State().recentColors == form.State().recentColors);
     return 0;
 }

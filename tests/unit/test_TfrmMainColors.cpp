@@ -4,6 +4,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/ColorText.h"
+#include "app/SettingsBinding.h"
 #include "engine/Vision.h"
 
 namespace orvelle::testing {
@@ -62,6 +63,29 @@ TEST_F(Colors, TheTemplateIsEditedInItsDialogAndCancelKeepsIt) {
     form->Execute(Command::menuColorTemplate);
     EXPECT_EQ(dialogs.textRequests[1].text, "Color.FromArgb({r}, {g}, {b}) // {R}{G}{B}");
     EXPECT_EQ(form->State().colorTemplate, "Color.FromArgb({r}, {g}, {b}) // {R}{G}{B}");
+}
+
+TEST_F(Colors, TemplatesKeepTheirBlanksAndQuotesThroughARestart) {
+    Start();
+    const struct {
+        const char* typed;
+        const char* kept;
+    } rows[] = {
+        {" {r} ", " {r} "},
+        {"\"{R}{G}{B}\"", "\"{R}{G}{B}\""},
+        {"'{r}'", "'{r}'"},
+        {"{r}\r\n{g}\n", "{r}  {g} "},  // pasted lines: one line in the file
+        {"", ""},
+    };
+    for (const auto& row : rows) {
+        dialogs.textAnswer = row.typed;
+        form->Execute(Command::menuColorTemplate);
+        EXPECT_EQ(form->State().colorTemplate, row.kept);
+        ProfileFile file;
+        WriteStoredSettings(form->State(), WindowState::Normal, Rect::FromSize(0, 0, 400, 300), file);
+        const StoredSettings stored = ReadStoredSettings(MainState{}, file.Text(), LanguageChoices{}, WindowDefaults{});
+        EXPECT_EQ(stored.state.colorTemplate, row.kept) << file.Text();
+    }
 }
 
 TEST_F(Colors, TheColourPanelWidensToItsText) {
