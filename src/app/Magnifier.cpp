@@ -62,7 +62,7 @@ bool Magnifier::Configure(const MainState& state, Size capture, Size view) {
 void Magnifier::Simulate() {
     if (vision_ == VisionMode::Normal) return;
     seen_.SetSize(capture_.Width(), capture_.Height());
-    if (!capture_.Empty()) SimulateVision(capture_.Ref(), seen_.Ref(), vision_);
+    if (!capture_.Empty()) visionSimulator_.Simulate(capture_.Ref(), seen_.Ref(), vision_);
 }
 
 bool Magnifier::Tick() {

@@ -70,6 +70,7 @@ private:
     CaptureBuffer capture_;
     CaptureBuffer sample_;  // the sampled square, when the capture does not hold it
     TBitmap32 seen_;        // the capture in the chosen way of seeing, when not the normal one
+    VisionSimulator visionSimulator_;  // keeps the colours it has worked out from tick to tick
     GridLayer grid_;        // drawn when something it shows changes, never per tick
     GridState gridState_;
     MarkerLayer marker_;    // moved on every live tick

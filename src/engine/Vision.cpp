@@ -24,43 +24,47 @@ constexpr Matrix kTritanopia{{{1.255528f, -0.076749f, -0.178779f},
 // The luminance of linear sRGB, as grey.
 constexpr Matrix kAchromatopsia{{{0.2126f, 0.7152f, 0.0722f}, {0.2126f, 0.7152f, 0.0722f}, {0.2126f, 0.7152f, 0.0722f}}};
 
-double EncodeSrgb(double linear) {
-    return linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
+double DecodeSrgb(double encoded) {
+    return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
 }
 
 // Linear light of each 8-bit value, and the way back: the encoded value
 // rounded to nearest is the number of midpoints between neighbouring levels
-// that the linear value reaches. A table of 4096 steps finds the level to
-// within one, and the midpoints settle it exactly.
+// that the linear value reaches. The midpoints lie at least 1 / 3294 apart in
+// linear light (the steepest part of the curve, at black), so a step of
+// 1 / 4096 holds at most one of them: a table of the level at each step's
+// start, and one comparison with the next midpoint, find the level exactly
+// and without branches.
 struct Tables {
+    static constexpr int kSteps = 4096;
     std::array<float, 256> linear{};
-    std::array<float, 256> midpoint{};  // linear value halfway (in encoded terms) between level k - 1 and k
-    std::array<std::uint8_t, 4097> guess{};
+    std::array<float, 257> midpoint{};  // [k]: linear value halfway (in encoded terms) between level k - 1 and k
+    std::array<std::uint8_t, kSteps> levelAtStep{};
 
     Tables() {
         for (int k = 0; k < 256; ++k) {
             const double c = k / 255.0;
-            linear[static_cast<std::size_t>(k)] =
-                static_cast<float>(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+            linear[static_cast<std::size_t>(k)] = static_cast<float>(DecodeSrgb(c));
             // Encoded (k - 0.5) / 255, decoded: a linear value at or above it rounds to k or more.
-            const double e = (k - 0.5) / 255.0;
-            midpoint[static_cast<std::size_t>(k)] =
-                static_cast<float>(k == 0 ? -1.0 : e <= 0.04045 ? e / 12.92 : std::pow((e + 0.055) / 1.055, 2.4));
+            midpoint[static_cast<std::size_t>(k)] = k == 0 ? -1.0f : static_cast<float>(DecodeSrgb((k - 0.5) / 255.0));
         }
-        for (int i = 0; i <= 4096; ++i) {
-            const double v = EncodeSrgb(i / 4096.0) * 255.0;
-            guess[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(std::clamp(std::floor(v + 0.5), 0.0, 255.0));
+        midpoint[256] = 2.0f;  // never reached: values are clamped below 1
+        int k = 0;
+        for (int i = 0; i < kSteps; ++i) {
+            const float start = static_cast<float>(i) / kSteps;
+            while (start >= midpoint[static_cast<std::size_t>(k + 1)]) ++k;
+            levelAtStep[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(k);
         }
     }
 
     std::uint8_t Encode(float v) const {
-        if (!(v > 0.0f)) return 0;
-        if (v >= 1.0f) return 255;
-        int k = guess[static_cast<std::size_t>(v * 4096.0f)];
-        while (k > 0 && v < midpoint[static_cast<std::size_t>(k)]) --k;
-        while (k < 255 && v >= midpoint[static_cast<std::size_t>(k + 1)]) ++k;
-        return static_cast<std::uint8_t>(k);
+        // NaN and anything at or below 0 give black, anything at or above 1 white.
+        v = std::min(std::max(v, 0.0f), kBelowOne);
+        const int k = levelAtStep[static_cast<std::size_t>(v * kSteps)];
+        return static_cast<std::uint8_t>(k + (v >= midpoint[static_cast<std::size_t>(k + 1)] ? 1 : 0));
     }
+
+    static constexpr float kBelowOne = 0x1.fffffep-1f;
 };
 
 const Tables& TablesOnce() {
@@ -94,21 +98,39 @@ Pixel SimulateVision(Pixel pixel, VisionMode mode) {
     return m == nullptr ? pixel : Transform(pixel, *m, TablesOnce());
 }
 
-void SimulateVision(ConstImageRef src, ImageRef dst, VisionMode mode) {
+VisionSimulator::VisionSimulator() : keys_(kSlots, kNoColor), values_(kSlots) {}
+
+void VisionSimulator::Simulate(ConstImageRef src, ImageRef dst, VisionMode mode) {
+    if (mode != mode_) {
+        mode_ = mode;
+        std::fill(keys_.begin(), keys_.end(), kNoColor);
+    }
     const Matrix* m = MatrixOf(mode);
     const Tables& t = TablesOnce();
+    const int width = std::min(src.width, dst.width);
     for (int y = 0; y < src.height && y < dst.height; ++y) {
         const Pixel* in = src.Row(y);
         Pixel* out = dst.Row(y);
-        const int width = std::min(src.width, dst.width);
         if (mode == VisionMode::Inverted) {
             for (int x = 0; x < width; ++x) out[x] = in[x] ^ 0x00FFFFFFu;
         } else if (m == nullptr) {
             std::copy_n(in, width, out);
         } else {
-            for (int x = 0; x < width; ++x) out[x] = Transform(in[x], *m, t);
+            for (int x = 0; x < width; ++x) {
+                const Pixel rgb = in[x] & 0x00FFFFFFu;
+                const std::size_t slot = (rgb * 0x9E3779B1u) >> (32 - kSlotBits);
+                if (keys_[slot] != rgb) {
+                    keys_[slot] = rgb;
+                    values_[slot] = Transform(rgb, *m, t);
+                }
+                out[x] = (in[x] & 0xFF000000u) | values_[slot];
+            }
         }
     }
+}
+
+void SimulateVision(ConstImageRef src, ImageRef dst, VisionMode mode) {
+    VisionSimulator().Simulate(src, dst, mode);
 }
 
 }  // namespace orvelle

@@ -6,6 +6,8 @@
 // byte is kept.
 #pragma once
 
+#include <vector>
+
 #include "engine/Image.h"
 
 namespace orvelle {
@@ -15,9 +17,28 @@ enum class VisionMode { Normal, Protanopia, Deuteranopia, Tritanopia, Achromatop
 // One pixel as the mode shows it.
 Pixel SimulateVision(Pixel pixel, VisionMode mode);
 
-// `dst` takes `src`'s pixels as the mode shows them; both have one size. A
-// table turns each channel into linear light and a second one back, so that
-// a screen patch takes a few multiplications a pixel.
+// Shows patch after patch in a way of seeing. A screen holds few colours (a
+// window's face, text in a few greys, the same ones tick after tick as the
+// patch follows the pointer), so each colour is worked out once and then
+// looked up, until the mode changes; the look-up is direct-mapped, a
+// multiplication and a comparison.
+class VisionSimulator {
+public:
+    VisionSimulator();
+    // `dst` takes `src`'s pixels as `mode` shows them; both have one size.
+    void Simulate(ConstImageRef src, ImageRef dst, VisionMode mode);
+
+private:
+    static constexpr int kSlotBits = 12;
+    static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
+    static constexpr Pixel kNoColor = 0xFF000000u;  // never a key: keys have no alpha bits
+
+    VisionMode mode_ = VisionMode::Normal;
+    std::vector<Pixel> keys_;    // the colour each slot holds, without alpha
+    std::vector<Pixel> values_;  // that colour as `mode_` shows it
+};
+
+// One patch, without a simulator kept between patches.
 void SimulateVision(ConstImageRef src, ImageRef dst, VisionMode mode);
 
 }  // namespace orvelle

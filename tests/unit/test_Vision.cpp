@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
 #include <vector>
 
 #include "engine/AreaAverage.h"
@@ -57,6 +60,46 @@ TEST(Vision, EveryGreyStaysItselfUnderAchromatopsia) {
     }
 }
 
+// The way back from linear light, done directly in double precision: the
+// level whose encoded value is nearest, found by encoding, not by a table.
+int EncodeDirectly(double linear) {
+    const double c = std::clamp(linear, 0.0, 1.0);
+    const double encoded = c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1.0 / 2.4) - 0.055;
+    return static_cast<int>(std::floor(encoded * 255.0 + 0.5));
+}
+
+TEST(Vision, EveryPixelIsEncodedBackToTheNearestLevel) {
+    // Greys through the deuteranopia matrix land anywhere between the levels,
+    // so these cover the whole curve, black's steep end included.
+    const double m[3][3] = {{0.367322, 0.860646, -0.227968},
+                            {0.280085, 0.672501, 0.047413},
+                            {-0.011820, 0.042940, 0.968881}};
+    auto decode = [](int v) {
+        const double c = v / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    std::mt19937 random(2009);
+    int worst = 0;
+    int missed = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const Pixel p = 0xFF000000u | (static_cast<Pixel>(random()) & 0xFFFFFFu);
+        const double rgb[3] = {decode((p >> 16) & 255), decode((p >> 8) & 255), decode(p & 255)};
+        const Pixel seen = SimulateVision(p, VisionMode::Deuteranopia);
+        const int got[3] = {static_cast<int>((seen >> 16) & 255), static_cast<int>((seen >> 8) & 255),
+                            static_cast<int>(seen & 255)};
+        for (int c = 0; c < 3; ++c) {
+            const int expected = EncodeDirectly(m[c][0] * rgb[0] + m[c][1] * rgb[1] + m[c][2] * rgb[2]);
+            worst = std::max(worst, std::abs(got[c] - expected));
+            missed += got[c] != expected;
+        }
+    }
+    // Single precision may round a value lying within a hair of a midpoint
+    // the other way, and so rarely; a level further off, or often, is an
+    // encoding fault.
+    EXPECT_LE(worst, 1);
+    EXPECT_LE(missed, 6) << "of 60000 channels";
+}
+
 TEST(Vision, APatchIsEachOfItsPixels) {
     std::vector<Pixel> src, dst(std::size(kVision) * 3);
     for (int rep = 0; rep < 3; ++rep)
@@ -66,6 +109,23 @@ TEST(Vision, APatchIsEachOfItsPixels) {
     for (VisionMode mode : {VisionMode::Normal, VisionMode::Protanopia, VisionMode::Tritanopia, VisionMode::Inverted}) {
         SimulateVision(in, ImageRef{dst.data(), width, 3, width}, mode);
         for (std::size_t i = 0; i < src.size(); ++i) ASSERT_EQ(dst[i], SimulateVision(src[i], mode)) << i;
+    }
+}
+
+TEST(Vision, ASimulatorKeptAcrossPatchesAndModesShowsEachPixelAsItsMode) {
+    // Colours worked out for one mode must not show in another, and two
+    // colours sharing a slot must not be mistaken for each other.
+    std::vector<Pixel> src;
+    std::mt19937 random(50);
+    for (int i = 0; i < 64 * 64; ++i) src.push_back(i % 7 == 0 ? 0xFF808080u : static_cast<Pixel>(random()));
+    std::vector<Pixel> dst(src.size());
+    const ConstImageRef in{src.data(), 64, 64, 64};
+    VisionSimulator simulator;
+    for (VisionMode mode : {VisionMode::Protanopia, VisionMode::Tritanopia, VisionMode::Protanopia,
+                            VisionMode::Inverted, VisionMode::Achromatopsia, VisionMode::Achromatopsia}) {
+        simulator.Simulate(in, ImageRef{dst.data(), 64, 64, 64}, mode);
+        for (std::size_t i = 0; i < src.size(); ++i)
+            ASSERT_EQ(dst[i], SimulateVision(src[i], mode)) << static_cast<int>(mode) << " at " << i;
     }
 }
 
