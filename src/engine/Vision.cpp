@@ -116,14 +116,17 @@ void VisionSimulator::Simulate(ConstImageRef src, ImageRef dst, VisionMode mode)
         } else if (m == nullptr) {
             std::copy_n(in, width, out);
         } else {
+            Pixel* keys = keys_.data();
+            Pixel* values = values_.data();
             for (int x = 0; x < width; ++x) {
-                const Pixel rgb = in[x] & 0x00FFFFFFu;
+                const Pixel pixel = in[x];
+                const Pixel rgb = pixel & 0x00FFFFFFu;
                 const std::size_t slot = (rgb * 0x9E3779B1u) >> (32 - kSlotBits);
-                if (keys_[slot] != rgb) {
-                    keys_[slot] = rgb;
-                    values_[slot] = Transform(rgb, *m, t);
+                if (keys[slot] != rgb) [[unlikely]] {
+                    keys[slot] = rgb;
+                    values[slot] = Transform(rgb, *m, t);
                 }
-                out[x] = (in[x] & 0xFF000000u) | values_[slot];
+                out[x] = (pixel & 0xFF000000u) | values[slot];
             }
         }
     }
