@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace orvelle {
 
@@ -48,7 +49,7 @@ struct Tables {
             // Encoded (k - 0.5) / 255, decoded: a linear value at or above it rounds to k or more.
             midpoint[static_cast<std::size_t>(k)] = k == 0 ? -1.0f : static_cast<float>(DecodeSrgb((k - 0.5) / 255.0));
         }
-        midpoint[256] = 2.0f;  // never reached: values are clamped below 1
+        midpoint[256] = std::numeric_limits<float>::infinity();  // nothing is above white
         int k = 0;
         for (int i = 0; i < kSteps; ++i) {
             const float start = static_cast<float>(i) / kSteps;
@@ -57,14 +58,15 @@ struct Tables {
         }
     }
 
+    // `v` is a matrix row applied to linear values, so well within +-2.
     std::uint8_t Encode(float v) const {
-        // NaN and anything at or below 0 give black, anything at or above 1 white.
-        v = std::min(std::max(v, 0.0f), kBelowOne);
-        const int k = levelAtStep[static_cast<std::size_t>(v * kSteps)];
-        return static_cast<std::uint8_t>(k + (v >= midpoint[static_cast<std::size_t>(k + 1)] ? 1 : 0));
+        // Below 0 gives black and at or above 1 white, with integer clamps
+        // (no branches: a float comparison here would be mispredicted on
+        // every other pixel of a photograph).
+        const int step = std::clamp(static_cast<int>(v * kSteps), 0, kSteps - 1);
+        const int k = levelAtStep[static_cast<std::size_t>(step)];
+        return static_cast<std::uint8_t>(k + static_cast<int>(v >= midpoint[static_cast<std::size_t>(k + 1)]));
     }
-
-    static constexpr float kBelowOne = 0x1.fffffep-1f;
 };
 
 const Tables& TablesOnce() {
@@ -108,6 +110,7 @@ void VisionSimulator::Simulate(ConstImageRef src, ImageRef dst, VisionMode mode)
     const Matrix* m = MatrixOf(mode);
     const Tables& t = TablesOnce();
     const int width = std::min(src.width, dst.width);
+    bool photoRow = false;
     for (int y = 0; y < src.height && y < dst.height; ++y) {
         const Pixel* in = src.Row(y);
         Pixel* out = dst.Row(y);
@@ -116,8 +119,16 @@ void VisionSimulator::Simulate(ConstImageRef src, ImageRef dst, VisionMode mode)
         } else if (m == nullptr) {
             std::copy_n(in, width, out);
         } else {
+            // A row of a photograph has as many colours as pixels: looking them
+            // up would only cost, so the next row works each pixel out directly.
+            if (photoRow) {
+                for (int x = 0; x < width; ++x) out[x] = Transform(in[x], *m, t);
+                photoRow = false;
+                continue;
+            }
             Pixel* keys = keys_.data();
             Pixel* values = values_.data();
+            int misses = 0;
             for (int x = 0; x < width; ++x) {
                 const Pixel pixel = in[x];
                 const Pixel rgb = pixel & 0x00FFFFFFu;
@@ -125,9 +136,11 @@ void VisionSimulator::Simulate(ConstImageRef src, ImageRef dst, VisionMode mode)
                 if (keys[slot] != rgb) [[unlikely]] {
                     keys[slot] = rgb;
                     values[slot] = Transform(rgb, *m, t);
+                    ++misses;
                 }
                 out[x] = (pixel & 0xFF000000u) | values[slot];
             }
+            photoRow = misses * 2 > width;
         }
     }
 }
