@@ -16,13 +16,18 @@ constexpr CaptionTarget T(HintTarget hint) { return CaptionTarget::HintOf(hint);
 const std::array kRows = std::to_array<CaptionRow>({
     {M(C::menuFile), 1},
     {M(C::menuFreeze), 2},
+    {M(C::menuLockHorizontal), 323},
+    {M(C::menuLockVertical), 324},
     {M(C::menuCopy), 3},
     {M(C::menuCopyColor), 300},
     {M(C::menuPinColor), 305},
     {M(C::menuUnpinColor), 306},
     {M(C::menuCopyContrast), 307},
     {M(C::menuRecentColors), 308},
+    {M(C::menuCopyMeasurement), 325},
     {M(C::menuSaveAs), 4},
+    {M(C::menuSaveAsSeen), 326},
+    {M(C::menuQuickSave), 327},
     {CaptionTarget::SaveDialog(), 4},
     {M(C::menuRuler), 5},
     {M(C::menuExit), 6},
@@ -62,6 +67,7 @@ const std::array kRows = std::to_array<CaptionRow>({
     {M(C::menuSampleSize), 311},
     {M(C::menuLanguage), 30},
     {M(C::menuMore), 165},
+    {M(C::menuGlobalHotkeys), 328},
     {M(C::menuAutostart), 35},
     {M(C::menuSave), 36},
     {M(C::menuHelp), 37},
@@ -88,6 +94,7 @@ const std::array kRows = std::to_array<CaptionRow>({
     {T(H::imgLogo), 38},
     {T(H::sbColor), 301},
     {T(H::sbContrast), 321},
+    {T(H::sbMeasurement), 331},
 });
 
 }  // namespace

@@ -11,10 +11,10 @@ namespace orvelle {
 enum class Command {
     None = 0,
     // File
-    menuFile, menuFreeze, menuCopy, menuCopyColor,
+    menuFile, menuFreeze, menuLockHorizontal, menuLockVertical, menuCopy, menuCopyColor,
     menuPinColor, menuUnpinColor, menuCopyContrast, menuRecentColors,
     menuRecentColor0, menuRecentColor15 = menuRecentColor0 + 15,
-    menuSaveAs, N1, menuRuler, N8, menuExit,
+    menuCopyMeasurement, menuSaveAs, menuSaveAsSeen, menuQuickSave, N1, menuRuler, N8, menuExit,
     // Magnification
     menuMagnification, menuPrecise, menuSmooth, menuSmoothingType,
     menuSimple, menuLinear, menuCosine, menuBicubic, menuLanczos, menuMitchell, N7,
@@ -32,7 +32,7 @@ enum class Command {
     menuFormatOklch, menuFormatTemplate, N10, menuColorTemplate,
     menuSampleSize, menuSample1, menuSample3, menuSample5, menuSample7, menuSample9, N9,
     menuLanguage, menuEN, menuLangSeparator, N6, menuMore,
-    menuAutostart, menuSave,
+    menuGlobalHotkeys, menuAutostart, menuSave,
     // Help
     menuHelp, menuShowHelp, menuBrowse, menuStartupCheck, menuCheckNow, N5, menuKvOnline, menuKvMirror, MenuVantrel,
     menuSupport, menuQuestion, menuComment, menuBug, menuAbout,
@@ -78,6 +78,7 @@ enum class HintTarget {
     tbPrecise, tbSmooth, tbZoom, labelZoom, tbCursor, tbGrid, tbRastered, cbGrid, tbOnTop, tbRuler, tbHelp, imgLogo,
     sbColor,     // the status bar's colour panel
     sbContrast,  // the status bar's contrast panel
+    sbMeasurement,  // the status bar's measurement panel
     Count
 };
 

@@ -27,6 +27,8 @@ bool Magnifier::Configure(const MainState& state, Size capture, Size view) {
     frozen_ = state.frozen;
     showCursor_ = state.showCursor;
     ownWindow_ = state.ownWindow;
+    lockedColumn_ = state.lockedColumn;
+    lockedRow_ = state.lockedRow;
 
     // A new filter or way of seeing shows at once, also on a frozen picture.
     bool repaint = capture_.SetStretchFilter(state.Filter());
@@ -108,7 +110,10 @@ void Magnifier::WriteReadout() {
 bool Magnifier::Refresh() {
     const Size captureSize{capture_.Width(), capture_.Height()};
     if (capture_.Empty()) return false;
-    const Point pointer = screen_.CursorPos().value_or(Point{0, 0});
+    // A locked column or row takes the pointer's place: the view, the readout
+    // and the marker all follow the locked centre.
+    const Point cursor = screen_.CursorPos().value_or(Point{0, 0});
+    const Point pointer{lockedColumn_.value_or(cursor.x), lockedRow_.value_or(cursor.y)};
     const CapturePlacement placement = PlaceCapture(pointer, captureSize, screen_.VirtualScreen());
 
     if (!frozen_) {
@@ -121,6 +126,7 @@ bool Magnifier::Refresh() {
         WriteReadout();
         status_[3] = "X: " + std::to_string(pointer.x);
         status_[4] = "Y: " + std::to_string(pointer.y);
+        centre_ = pointer;
     }
     const bool markerShown = !frozen_ && showCursor_;
     const Point markerTip = MarkerTip(placement.pointerPixel, zoom_);

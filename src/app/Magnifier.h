@@ -49,10 +49,14 @@ public:
     // The colour last read (the mean of the sampled square), if any was.
     std::optional<Pixel> Readout() const { return readout_; }
     const CaptureBuffer& Capture() const { return capture_; }
+    Size ViewSize() const { return view_; }
     const GridLayer& Grid() const { return grid_; }
     const MarkerLayer& Marker() const { return marker_; }
     // Screen position of the buffer's (0, 0) at the last capture.
     Point CaptureOrigin() const { return origin_; }
+    // The screen point the last live refresh centred on: the pointer, or the
+    // locked column or row in its place; nothing before the first one.
+    std::optional<Point> Centre() const { return centre_; }
 
 private:
     // The readout's colour for the pointer: its pixel, or the mean of the
@@ -91,6 +95,9 @@ private:
     std::string colorTemplate_;
     std::optional<Pixel> pinned_;
     VisionMode vision_ = VisionMode::Normal;
+    std::optional<int> lockedColumn_;
+    std::optional<int> lockedRow_;
+    std::optional<Point> centre_;
 };
 
 }  // namespace orvelle

@@ -31,6 +31,7 @@ constexpr struct {
     {Command::menuSnap, &MainState::snap},             {Command::menuToolbar, &MainState::toolbar},
     {Command::menuStatusbar, &MainState::statusbar},   {Command::menuAutostart, &MainState::autostart},
     {Command::menuSave, &MainState::save},             {Command::menuStartupCheck, &MainState::startupCheck},
+    {Command::menuGlobalHotkeys, &MainState::globalHotkeys},
 };
 
 constexpr Command kVisionItems[] = {Command::menuVisionNormal,      Command::menuVisionProtanopia,
@@ -53,6 +54,16 @@ MainState WithRecentColor(MainState state, Pixel color) {
     recent.erase(std::remove(recent.begin(), recent.end(), color), recent.end());
     recent.insert(recent.begin(), color);
     if (recent.size() > kRecentColorCount) recent.resize(kRecentColorCount);
+    return state;
+}
+
+MainState WithLockToggled(MainState state, Command lockItem, Point centre) {
+    if (lockItem != Command::menuLockHorizontal && lockItem != Command::menuLockVertical) return state;
+    std::optional<int>& lock = lockItem == Command::menuLockHorizontal ? state.lockedColumn : state.lockedRow;
+    if (lock)
+        lock.reset();
+    else
+        lock = lockItem == Command::menuLockHorizontal ? centre.x : centre.y;
     return state;
 }
 

@@ -28,6 +28,11 @@ MainState WithZoom(MainState state, int zoom);
 // The colours copied last, with `color` now the newest and no repeats.
 MainState WithRecentColor(MainState state, Pixel color);
 
+// A lock's item chosen (ApplyCommand leaves them alone: locking needs the
+// spot the view is on, which the router knows): an unlocked axis locks on `centre`'s column (Lock
+// Horizontal) or row (Lock Vertical), a locked one is let go.
+MainState WithLockToggled(MainState state, Command lockItem, Point centre);
+
 // The command a toolbar button runs.
 Command ButtonCommand(ToolButton button);
 

@@ -4,12 +4,14 @@
 // (Presentation.h); nothing else keeps a copy.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/ColorText.h"
 #include "app/Commands.h"
+#include "app/Hotkey.h"
 #include "engine/Image.h"
 #include "engine/StretchFilter.h"
 #include "engine/Vision.h"
@@ -18,6 +20,7 @@
 namespace orvelle {
 
 enum class Magnify { Undecided, Precise, Smooth };
+enum class SaveFormat { Bmp, Png };
 enum class Smoothing { Simple, Linear, Cosine, Bicubic, Lanczos, Mitchell };
 
 inline constexpr int kDesignedZoom = 10;
@@ -72,6 +75,22 @@ struct MainState {
     std::optional<Pixel> pinned;
     VisionMode vision = VisionMode::Normal;
     std::vector<Pixel> recentColors;
+
+    // A spot that stays: while locked, the view stays centred on this screen
+    // column or row and the pointer only moves it along the other axis. Not
+    // kept in the settings.
+    std::optional<int> lockedColumn;
+    std::optional<int> lockedRow;
+
+    // Saving: the file type the save dialog offers first, and where Quick
+    // Save writes (empty: an "Orvelle" folder in the user's Pictures).
+    SaveFormat saveFormat = SaveFormat::Bmp;
+    std::string quickSaveFolder;
+
+    // System-wide hotkeys, registered while `globalHotkeys` is on; a key
+    // left empty registers nothing.
+    bool globalHotkeys = false;
+    std::array<std::optional<Hotkey>, kHotkeyActionCount> hotkeys = kDefaultHotkeys;
 
     // The online check and the about window, which pauses the timers.
     CheckPhase check = CheckPhase::Idle;

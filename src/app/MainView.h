@@ -86,6 +86,11 @@ public:
     virtual void FocusPanel() = 0;
     // Paints the view now (not merely invalidates it).
     virtual void RepaintView() = 0;
+    // Draws the guides' lines and handles over `view`, the whole view, as
+    // they show over it, for a picture of the view as seen.
+    virtual void PaintGuides(ImageRef view) const = 0;
+    // Shows the window restored if it was minimised, and brings it to the front.
+    virtual void RestoreAndRaise() = 0;
 
     // A timer that is started again takes the new interval.
     virtual void StartTimer(Timer timer, int intervalMs) = 0;

@@ -16,6 +16,8 @@ constexpr Shortcut kNone{};
 const std::array kEntries = std::to_array<MenuEntry>({
     {C::menuFile, C::None, K::Submenu, nullptr, kNone},
     {C::menuFreeze, C::menuFile, K::Check, nullptr, Shortcut{kKeySpace, false, false}},
+    {C::menuLockHorizontal, C::menuFile, K::Check, nullptr, Shortcut{'X', true, false, true}},
+    {C::menuLockVertical, C::menuFile, K::Check, nullptr, Shortcut{'Y', true, false, true}},
     {C::menuCopy, C::menuFile, K::Command, nullptr, Ctrl('C')},
     {C::menuCopyColor, C::menuFile, K::Command, nullptr, Shortcut{'C', true, false, true}},
     {C::menuPinColor, C::menuFile, K::Command, nullptr, Ctrl('K')},
@@ -23,7 +25,10 @@ const std::array kEntries = std::to_array<MenuEntry>({
     {C::menuCopyContrast, C::menuFile, K::Command, nullptr, Shortcut{'K', true, false, true}},
     // Up to sixteen items, one per colour copied, newest first, are made as colours are copied.
     {C::menuRecentColors, C::menuFile, K::Submenu, nullptr, kNone},
+    {C::menuCopyMeasurement, C::menuFile, K::Command, nullptr, Shortcut{'M', true, false, true}},
     {C::menuSaveAs, C::menuFile, K::Command, nullptr, Ctrl('A')},
+    {C::menuSaveAsSeen, C::menuFile, K::Command, nullptr, Shortcut{'A', true, false, true}},
+    {C::menuQuickSave, C::menuFile, K::Command, nullptr, Shortcut{'S', true, false, true}},
     {C::N1, C::menuFile, K::Separator, nullptr, kNone},
     {C::menuRuler, C::menuFile, K::Command, nullptr, Ctrl('R'), kRulerPicture},
     {C::N8, C::menuFile, K::Separator, nullptr, kNone},
@@ -104,6 +109,7 @@ const std::array kEntries = std::to_array<MenuEntry>({
     {C::menuEN, C::menuLanguage, K::Radio, "English", kNone, kEnglishFlagPicture},
     {C::N6, C::menuLanguage, K::Separator, nullptr, kNone},
     {C::menuMore, C::menuLanguage, K::Command, nullptr, kNone},
+    {C::menuGlobalHotkeys, C::menuOptions, K::Check, nullptr, kNone},
     {C::menuAutostart, C::menuOptions, K::Check, nullptr, kNone},
     {C::menuSave, C::menuOptions, K::Check, nullptr, kNone},
 

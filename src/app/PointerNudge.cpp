@@ -21,4 +21,19 @@ Point NudgedPointer(Point pointer, int dx, int dy, int step, const Rect& virtual
                  MovedWithin(pointer.y, dy, step, virtualScreen.top, virtualScreen.bottom - 1)};
 }
 
+NudgeTarget Nudged(const NudgeTarget& from, int dx, int dy, int step, const Rect& virtualScreen) {
+    const Point centre{from.lockedColumn.value_or(from.pointer.x), from.lockedRow.value_or(from.pointer.y)};
+    const Point moved = NudgedPointer(centre, dx, dy, step, virtualScreen);
+    NudgeTarget to = from;
+    if (from.lockedColumn)
+        to.lockedColumn = moved.x;
+    else
+        to.pointer.x = moved.x;
+    if (from.lockedRow)
+        to.lockedRow = moved.y;
+    else
+        to.pointer.y = moved.y;
+    return to;
+}
+
 }  // namespace orvelle

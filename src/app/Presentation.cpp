@@ -45,6 +45,9 @@ bool IsChecked(const MainState& s, Command item) {
         case Command::menuAutostart: return s.autostart;
         case Command::menuSave: return s.save;
         case Command::menuStartupCheck: return s.startupCheck;
+        case Command::menuLockHorizontal: return s.lockedColumn.has_value();
+        case Command::menuLockVertical: return s.lockedRow.has_value();
+        case Command::menuGlobalHotkeys: return s.globalHotkeys;
         default: break;
     }
     for (const auto& entry : kSmoothingItems)
@@ -104,6 +107,7 @@ private:
         if (entry.id == Command::menuUnpinColor || entry.id == Command::menuCopyContrast)
             item.enabled = state_.pinned.has_value();
         if (entry.id == Command::menuRecentColors) item.enabled = !state_.recentColors.empty();
+        if (entry.id == Command::menuCopyMeasurement) item.enabled = in_.measurementPanelWidth > 0;
         return item;
     }
 
@@ -237,7 +241,10 @@ Presentation Present(const MainState& state, const PresentationInputs& in) {
     for (int designed : design::kStatusPanelWidths) p.statusPanels.push_back(ScaleToDpi(designed, in.dpi));
     // The colour panel widens to its text; the contrast panel shows while a colour is pinned.
     p.statusPanels[kColorStatusPanel] = std::max(p.statusPanels[kColorStatusPanel], in.colorPanelWidth);
-    if (state.pinned) p.statusPanels.push_back(ScaleToDpi(design::kContrastPanelWidth, in.dpi));
+    p.statusPanels.push_back(state.pinned ? ScaleToDpi(design::kContrastPanelWidth, in.dpi) : 0);
+    // The measurement and the note widen to their texts, and show only with one.
+    p.statusPanels.push_back(in.measurementPanelWidth);
+    p.statusPanels.push_back(in.notePanelWidth);
     p.contrastSwatch = state.pinned;
 
     // The about window pauses both timers; the answer's question stops the check's.

@@ -28,10 +28,14 @@ constexpr std::size_t kHintCount = static_cast<std::size_t>(HintTarget::Count);
 constexpr std::size_t kTimerCount = static_cast<std::size_t>(Timer::Count);
 
 // The status bar: red, green, blue, X, Y, the frequency, the pointer pixel's
-// colour, and the contrast with a pinned colour while there is one.
-constexpr int kStatusPanelCount = 8;
+// colour, the contrast with a pinned colour while there is one, the
+// rectangle between the guides while a pair is apart, and a passing note
+// (where a quick save went) while there is one.
+constexpr int kStatusPanelCount = 10;
 constexpr int kColorStatusPanel = 6;
 constexpr int kContrastStatusPanel = 7;
+constexpr int kMeasurementStatusPanel = 8;
+constexpr int kNoteStatusPanel = 9;
 using StatusTexts = std::array<std::string, kStatusPanelCount>;
 
 // The tooltip beside a guide being dragged.
@@ -60,7 +64,7 @@ struct Presentation {
     std::string zoomLabel;
     int gridColorSelection = 0;
     bool gridColorEnabled = true;
-    std::vector<int> statusPanels;  // the contrast panel's only while a colour is pinned
+    std::vector<int> statusPanels;  // one width a panel; 0 for a panel hidden while it has nothing to say
     std::optional<Pixel> contrastSwatch;  // the pinned colour, shown in the contrast panel
     std::array<int, kTimerCount> timers{};  // intervals in ms, 0 for stopped
     bool topmost = false;
@@ -93,8 +97,11 @@ struct PresentationInputs {
     std::uint32_t windowsBuild = 0;
     bool shutDown = false;  // the timers have stopped for good
     std::optional<GuideTip> guideTip;
-    // What the colour panel's text needs, in physical pixels (0: its designed width).
+    // What the texts of the colour, measurement and note panels need, in
+    // physical pixels (0: the colour panel's designed width; the others hidden).
     int colorPanelWidth = 0;
+    int measurementPanelWidth = 0;
+    int notePanelWidth = 0;
 };
 
 Presentation Present(const MainState& state, const PresentationInputs& inputs);

@@ -139,6 +139,20 @@ std::error_code ReplaceFileContent(const fs::path& path, std::string_view conten
 }
 
 
+bool DiskFiles::Exists(const std::string& path) {
+    std::error_code ec;
+    // A name that cannot be looked at is taken too: nothing is written over it.
+    const fs::file_status status = fs::status(fs::path(std::u8string(path.begin(), path.end())), ec);
+    return status.type() != fs::file_type::not_found;
+}
+
+Outcome DiskFiles::MakeFolders(const std::string& path) {
+    std::error_code ec;
+    fs::create_directories(fs::path(std::u8string(path.begin(), path.end())), ec);
+    if (ec) return FailureOf(ec);
+    return std::nullopt;
+}
+
 Outcome DiskFiles::WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     const std::u8string name(path.begin(), path.end());
     const std::string_view content(reinterpret_cast<const char*>(bytes.data()), bytes.size());

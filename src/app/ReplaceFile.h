@@ -40,6 +40,8 @@ std::string StreamFailureText();
 class DiskFiles : public FileService {
 public:
     Outcome WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
+    bool Exists(const std::string& path) override;
+    Outcome MakeFolders(const std::string& path) override;
 };
 
 }  // namespace orvelle

@@ -7,11 +7,13 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "engine/Bitmap32.h"
 #include "engine/CaptureBuffer.h"
 #include "engine/Image.h"
 #include "engine/Outcome.h"
+#include "app/Hotkey.h"
 #include "lang/FileSystemReader.h"
 #include "web/AnswerDialogLayout.h"
 #include "web/TfrmAbout.h"
@@ -45,6 +47,7 @@ public:
     struct Monitor {
         Rect bounds;
         Rect workArea;  // without the taskbar
+        int dpi = 96;   // its scale: 120 is 125 %, 144 is 150 %
     };
     virtual Monitor NearestMonitor(const Rect& window) = 0;
     // True while the desktop is shown through a remote session.
@@ -90,13 +93,23 @@ public:
     virtual void Remove(const std::string& name) = 0;
 };
 
-// What a save dialog offers: its title, its one file type and the extension
-// a name typed without one gets.
+// What a save dialog offers: its title, its file types and the one chosen
+// at the start. A name typed without an extension gets the chosen type's.
 struct SaveDialogRequest {
+    struct FileType {
+        std::string name;       // "Bitmap (*.bmp)"
+        std::string pattern;    // "*.bmp"
+        std::string extension;  // "bmp", without the dot
+    };
     std::string title;
-    std::string filterName;  // "Bitmap (*.bmp)"
-    std::string filterPattern;  // "*.bmp"
-    std::string defaultExtension;  // "bmp", without the dot
+    std::vector<FileType> types;
+    std::size_t chosenType = 0;
+};
+
+// The name the user chose, and the type chosen with it.
+struct SaveDialogAnswer {
+    std::string path;
+    std::size_t type = 0;
 };
 
 class DialogService {
@@ -107,7 +120,7 @@ public:
     // The system's save dialog: it asks before an existing file is replaced
     // and runs its own message loop, so timers go on while it is open. The
     // chosen full path (UTF-8), or nothing when the user cancels.
-    virtual std::optional<std::string> AskSaveFileName(const SaveDialogRequest& request) = 0;
+    virtual std::optional<SaveDialogAnswer> AskSaveFileName(const SaveDialogRequest& request) = 0;
     // The program's own modal message dialog; the 1-based number of the
     // button pressed, or kDismissed. A request while another dialog is open
     // gets a dialog of its own above the first.
@@ -142,6 +155,29 @@ public:
     // Creates or replaces the file `path` (UTF-8) with exactly these bytes;
     // a failure leaves any file of that name as it was.
     virtual Outcome WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
+    // True when a file or folder of that name exists.
+    virtual bool Exists(const std::string& path) = 0;
+    // Makes the folder and any missing folder above it; none missing is no failure.
+    virtual Outcome MakeFolders(const std::string& path) = 0;
+};
+
+// Turns a picture into the bytes of a file type the program does not write
+// itself.
+class PictureEncoder {
+public:
+    virtual ~PictureEncoder() = default;
+    // A lossless PNG of 24-bit RGB pixels, without alpha: the picture's
+    // alpha byte means nothing.
+    virtual Result<std::vector<std::uint8_t>> EncodePng(const TBitmap32& picture) = 0;
+};
+
+// System-wide hotkeys, which reach the program whichever one has the focus.
+class HotkeyService {
+public:
+    virtual ~HotkeyService() = default;
+    // Registers `hotkey` under `id`; false when another program holds it.
+    virtual bool Register(int id, const Hotkey& hotkey) = 0;
+    virtual void Unregister(int id) = 0;
 };
 
 // Hands work to other programs; none is waited for.
@@ -198,8 +234,11 @@ struct Services {
     ShellService& shell;
     RegistryService& registry;
     VersionCheckService& versionCheck;
+    PictureEncoder& pictureEncoder;
+    HotkeyService& hotkeys;
     NumberFormat numberFormat;
     std::string programPath;  // full path of the program file
+    std::string picturesFolder;  // the user's Pictures folder; empty when the system has none
     std::uint32_t windowsBuild = 0;  // the system's true build number; 0 when unknown
 };
 

@@ -19,9 +19,13 @@ constexpr std::string_view kOptions = "Options";
 constexpr std::string_view kWindow = "Window";
 constexpr std::string_view kWeb = "Web";
 
-enum class Kind { Switch, Magnify, Smoothing, Level, Refresh, Color, Language, Vision, ColorFormat, Template, SampleSize };
+enum class Kind {
+    Switch, Magnify, Smoothing, Level, Refresh, Color, Language, Vision, ColorFormat, Template, SampleSize,
+    SaveFormat, Folder, Hotkey
+};
 
 constexpr std::string_view kColors = "Colors";
+constexpr std::string_view kHotkeys = "Hotkeys";
 
 // The Vision key's values, in the order of VisionMode; the first is the default.
 constexpr std::string_view kVisionNames[] = {"NORMAL",     "PROTANOPIA",    "DEUTERANOPIA",
@@ -58,6 +62,14 @@ constexpr Key kKeys[] = {
     {kOptions, "ColorFormat", Kind::ColorFormat, "HEX"},
     {kOptions, "ColorTemplate", Kind::Template, kDefaultColorTemplate},
     {kOptions, "SampleSize", Kind::SampleSize, "1"},
+    {kOptions, "SaveFormat", Kind::SaveFormat, "BMP"},
+    // Empty: an "Orvelle" folder in the user's Pictures, wherever that is at the time.
+    {kOptions, "QuickSaveFolder", Kind::Folder, ""},
+    {kOptions, "GlobalHotkeys", Kind::Switch, "0", &MainState::globalHotkeys},
+    {kHotkeys, kHotkeyNames[0], Kind::Hotkey, "Ctrl+Shift+Alt+F"},
+    {kHotkeys, kHotkeyNames[1], Kind::Hotkey, "Ctrl+Shift+Alt+C"},
+    {kHotkeys, kHotkeyNames[2], Kind::Hotkey, "Ctrl+Shift+Alt+K"},
+    {kHotkeys, kHotkeyNames[3], Kind::Hotkey, "Ctrl+Shift+Alt+Z"},
 };
 constexpr Key kSaveSettings{kOptions, "SaveSettings", Kind::Switch, "1", &MainState::save};
 
@@ -77,6 +89,20 @@ constexpr struct {
 };
 
 bool DefaultSwitch(const Key& key) { return key.storedDefault == "1"; }
+
+// A read drops blanks around a value and one pair of quotes: a text that
+// starts or ends with either is written in quotes, so that it comes back whole.
+std::string KeptWhole(const std::string& text) {
+    const auto loose = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == '\''; };
+    const bool quote = !text.empty() && (loose(text.front()) || loose(text.back()));
+    return quote ? '"' + text + '"' : text;
+}
+
+std::size_t HotkeyIndex(const Key& key) {
+    std::size_t i = 0;
+    while (i + 1 < kHotkeyNames.size() && kHotkeyNames[i] != key.name) ++i;
+    return i;
+}
 
 void ReadKey(const Key& key, const ProfileFile& file, const LanguageChoices& languages, MainState& state) {
     switch (key.kind) {
@@ -125,6 +151,21 @@ void ReadKey(const Key& key, const ProfileFile& file, const LanguageChoices& lan
         case Kind::SampleSize: {
             const std::int32_t size = ReadProfileInteger(file, key.section, key.name, 1);
             state.sampleSize = size == 3 || size == 5 || size == 7 || size == 9 ? size : 1;
+            return;
+        }
+        case Kind::SaveFormat:
+            state.saveFormat = file.ReadString(key.section, key.name, std::string(key.storedDefault)) == "PNG"
+                                   ? SaveFormat::Png
+                                   : SaveFormat::Bmp;
+            return;
+        case Kind::Folder:
+            state.quickSaveFolder = file.ReadString(key.section, key.name, std::string(key.storedDefault));
+            return;
+        case Kind::Hotkey: {
+            // A value that cannot be read gives the default; an empty one no hotkey.
+            std::optional<Hotkey>& hotkey = state.hotkeys[HotkeyIndex(key)];
+            if (!ParseHotkey(file.ReadString(key.section, key.name, std::string(key.storedDefault)), hotkey))
+                hotkey = kDefaultHotkeys[HotkeyIndex(key)];
             return;
         }
         case Kind::Language: {
@@ -179,17 +220,20 @@ void WriteKey(const Key& key, const MainState& state, ProfileFile& file) {
         case Kind::ColorFormat:
             file.Write(key.section, key.name, ColorFormatName(state.colorFormat));
             return;
-        case Kind::Template: {
-            // A read drops blanks around a value and one pair of quotes: a
-            // template that starts or ends with either is kept in quotes.
-            const std::string& text = state.colorTemplate;
-            const auto loose = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == '\''; };
-            const bool quote = !text.empty() && (loose(text.front()) || loose(text.back()));
-            file.Write(key.section, key.name, quote ? '"' + text + '"' : text);
+        case Kind::Template:
+            file.Write(key.section, key.name, KeptWhole(state.colorTemplate));
             return;
-        }
         case Kind::SampleSize:
             WriteProfileInteger(file, key.section, key.name, state.sampleSize);
+            return;
+        case Kind::SaveFormat:
+            file.Write(key.section, key.name, state.saveFormat == SaveFormat::Png ? "PNG" : "BMP");
+            return;
+        case Kind::Folder:
+            file.Write(key.section, key.name, KeptWhole(state.quickSaveFolder));
+            return;
+        case Kind::Hotkey:
+            file.Write(key.section, key.name, HotkeyText(state.hotkeys[HotkeyIndex(key)]));
             return;
     }
 }

@@ -15,7 +15,10 @@ TfrmMain::TfrmMain(MainView& view, Services services)
       sync_(view),
       magnifier_(services_.screen, services_.clock, services_.numberFormat, services_.windowsBuild),
       check_(services_.versionCheck),
-      launchers_(services_.shell, services_.dialogs, services_.registry, services_.programPath) {}
+      launchers_(services_.shell, services_.dialogs, services_.registry, services_.programPath),
+      pictureFiles_(services_.dialogs, services_.files, services_.pictureEncoder, services_.clock,
+                    services_.picturesFolder),
+      hotkeys_(services_.hotkeys) {}
 
 // The window shows its designed state first, with its caption; then the
 // languages, the ruler's path and the settings bring it to the stored one,
@@ -74,7 +77,9 @@ PresentationInputs TfrmMain::Inputs() const {
     in.windowsBuild = services_.windowsBuild;
     in.shutDown = shutDown_;
     in.guideTip = guideTip_;
-    in.colorPanelWidth = colorPanelWidth_;
+    in.colorPanelWidth = measured_[kColorStatusPanel].width;
+    in.measurementPanelWidth = measured_[kMeasurementStatusPanel].width;
+    in.notePanelWidth = measured_[kNoteStatusPanel].width;
     return in;
 }
 
@@ -96,10 +101,11 @@ void TfrmMain::Update() {
         updateAgain_ = false;
         ShowState();
     } while (updateAgain_);
+    ApplyHotkeys();
 }
 
 void TfrmMain::ShowState() {
-    MeasureColorPanel();
+    MeasurePanels(StatusToShow());
     Presentation next = Present();
     // The guides follow the view's size: stretched along it, pulled inside it.
     if (next.view != state_.guides.Picture()) {
@@ -110,22 +116,66 @@ void TfrmMain::ShowState() {
         }
     }
     const bool repaint = magnifier_.Configure(state_, next.capture, next.view);
-    // A new format, a colour pinned: the readout is written again at once.
-    if (magnifier_.Status()[kColorStatusPanel] != measuredColorText_) {
-        MeasureColorPanel();
-        next = Present();
-    }
+    // A new format, a colour pinned, the guides fitted: the texts are written
+    // again at once, and their panels may need another width.
+    const StatusTexts texts = StatusToShow();
+    if (MeasurePanels(texts)) next = Present();
     sync_.Send(next);
-    sync_.SendStatus(magnifier_.Status());
+    sync_.SendStatus(texts);
     if (repaint && view_.IsVisible()) view_.RepaintView();
 }
 
-// The colour panel widens to the text it shows; measured only when the text changes.
-void TfrmMain::MeasureColorPanel() {
-    const std::string& text = magnifier_.Status()[kColorStatusPanel];
-    if (text == measuredColorText_) return;
-    measuredColorText_ = text;
-    colorPanelWidth_ = text.empty() ? 0 : view_.StatusTextWidth(text) + ScaleToDpi(design::kStatusPanelPadding, dpi_);
+StatusTexts TfrmMain::StatusToShow() const {
+    StatusTexts texts = magnifier_.Status();
+    if (const std::optional<GuideRectangle> rectangle = GuideRectangleNow())
+        texts[kMeasurementStatusPanel] = MeasurementPanelText(*rectangle, MagnifiedMonitorDpi(), services_.numberFormat);
+    texts[kNoteStatusPanel] = note_;
+    return texts;
+}
+
+// The colour, measurement and note panels widen to the texts they show;
+// measured only when a text changes. An empty one has no width: the colour
+// panel keeps its designed one, the others hide.
+bool TfrmMain::MeasurePanels(const StatusTexts& texts) {
+    bool changed = false;
+    for (int panel : {kColorStatusPanel, kMeasurementStatusPanel, kNoteStatusPanel}) {
+        MeasuredPanel& measured = measured_[static_cast<std::size_t>(panel)];
+        const std::string& text = texts[static_cast<std::size_t>(panel)];
+        if (text == measured.text) continue;
+        measured.text = text;
+        const int width = text.empty() ? 0 : view_.StatusTextWidth(text) + ScaleToDpi(design::kStatusPanelPadding, dpi_);
+        changed = changed || width != measured.width;
+        measured.width = width;
+    }
+    return changed;
+}
+
+std::optional<GuideRectangle> TfrmMain::GuideRectangleNow() const {
+    return MeasureGuideRectangle(state_.guides, state_.zoom);
+}
+
+// The scale of the monitor the view's centre lies on.
+int TfrmMain::MagnifiedMonitorDpi() const {
+    const std::optional<Point> centre = magnifier_.Centre();
+    if (!centre) return 96;
+    return services_.screen.NearestMonitor(Rect{centre->x, centre->y, centre->x + 1, centre->y + 1}).dpi;
+}
+
+void TfrmMain::ShowNote(const std::string& text) {
+    constexpr std::int64_t kNoteMs = 5000;
+    note_ = text;
+    noteUntilMs_ = services_.clock.SteadyMs() + kNoteMs;
+    Update();
+}
+
+void TfrmMain::ApplyHotkeys() {
+    // At exit they go; while an error is shown, another update may come
+    // through here, and finds them settled.
+    for (const std::string& key : hotkeys_.Apply(state_.globalHotkeys && !shutDown_, state_.hotkeys)) {
+        std::string message = Text(329);
+        if (const std::size_t at = message.find("%s"); at != std::string::npos) message.replace(at, 2, key);
+        services_.dialogs.ShowError(message);
+    }
 }
 
 void TfrmMain::FormDpiChanged(int dpi, const Rect& suggested) {
@@ -149,17 +199,28 @@ void TfrmMain::OnTimer(Timer timer) {
 
 void TfrmMain::RefresherTimer() {
     if (magnifier_.Tick()) view_.RepaintView();
+    // The refresh timer runs whenever the window shows: it also ends the note.
+    if (!note_.empty() && services_.clock.SteadyMs() >= noteUntilMs_) note_.clear();
     ShowReadout();
 }
 
 void TfrmMain::ShowReadout() {
-    // A readout of another width needs a wider or narrower panel first.
-    if (magnifier_.Status()[kColorStatusPanel] != measuredColorText_) {
-        const int width = colorPanelWidth_;
-        MeasureColorPanel();
-        if (colorPanelWidth_ != width) Update();
+    // A text of another width needs a wider or narrower panel first.
+    const StatusTexts texts = StatusToShow();
+    if (MeasurePanels(texts)) return Update();
+    sync_.SendStatus(texts);
+}
+
+void TfrmMain::HotkeyPressed(int id) {
+    const std::optional<HotkeyAction> action = GlobalHotkeys::ActionOf(id);
+    if (!action) return;
+    switch (*action) {
+        case HotkeyAction::Freeze: return Execute(Command::menuFreeze);
+        case HotkeyAction::CopyColor: return Execute(Command::menuCopyColor);
+        case HotkeyAction::PinColor: return Execute(Command::menuPinColor);
+        case HotkeyAction::Show: return view_.RestoreAndRaise();
+        case HotkeyAction::Count: return;
     }
-    sync_.SendStatus(magnifier_.Status());
 }
 
 void TfrmMain::PauseTimers(bool paused) {

@@ -6,18 +6,23 @@
 // the guides' model, each with its own file and tests.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "app/GlobalHotkeys.h"
 #include "app/Launchers.h"
 #include "app/Magnifier.h"
 #include "app/MainCommands.h"
 #include "app/MainState.h"
 #include "app/MainView.h"
+#include "app/Measurement.h"
 #include "app/OnlineCheck.h"
+#include "app/PictureFiles.h"
 #include "app/Presentation.h"
 #include "app/Services.h"
 #include "app/ViewSync.h"
@@ -72,7 +77,12 @@ public:
     // zooms when the pointer is over the view, or anywhere with Ctrl held;
     // false when it was not for the magnification.
     bool FormMouseWheel(int delta, bool overView, bool ctrl);
+    // A key press while the window has the focus; true when it was Ctrl with
+    // plus or minus, which step the level as a wheel notch does.
+    bool FormZoomKey(int key, bool ctrl, bool alt);
     void RefresherTimer();
+    // WM_HOTKEY: a global hotkey of ours was pressed, wherever the focus is.
+    void HotkeyPressed(int id);
 
     // What the logic holds, what the window shows, and the picture.
     const MainState& State() const { return state_; }
@@ -80,6 +90,8 @@ public:
     // The presentation of the state as it is now, whether sent or not.
     Presentation Present() const;
     const Magnifier& Picture() const { return magnifier_; }
+    // The status texts: the magnifier's, the guides' rectangle and the note.
+    StatusTexts StatusToShow() const;
     // Text `number` in the chosen language.
     std::string Text(int number) const override;
     const Languages& LoadedLanguages() const { return languages_; }
@@ -95,14 +107,27 @@ private:
     // picture's part to the magnifier, and the guides fitted to the view.
     void Update();
     void ShowState();
-    void MeasureColorPanel();
     void ShowReadout();
+    // Measures the panels that widen to their texts; true when a width changed.
+    bool MeasurePanels(const StatusTexts& texts);
+    // Registers or releases the global hotkeys as the state asks, reporting
+    // the keys another program holds.
+    void ApplyHotkeys();
+    // A passing note in the last status panel, for a few seconds.
+    void ShowNote(const std::string& text);
     PresentationInputs Inputs() const;
     // Commands: the state's change, then what reaches beyond it.
     void RunEffects(Command command, const MainState& before);
     void menuCopyClick();
     void menuCopyColorClick();
-    void menuSaveAsClick();
+    void menuSaveAsClick(bool asSeen);
+    void menuQuickSaveClick();
+    void menuCopyMeasurementClick();
+    // The view as the window shows it: grid, marker, square, way of seeing and guides.
+    TBitmap32 PictureAsSeen() const;
+    // The rectangle between the guides and the DPI of the monitor magnified.
+    std::optional<GuideRectangle> GuideRectangleNow() const;
+    int MagnifiedMonitorDpi() const;
     void menuPinColorClick();
     void menuCopyContrastClick();
     void menuColorTemplateClick();
@@ -120,6 +145,8 @@ private:
     void RunShutdown();
     Outcome WriteSettings();
 
+    // Steps the level `notches` times as the level items do.
+    void StepZoom(int notches);
     // The guides' tooltip while one is dragged.
     void ShowGuideTip(Point pointer);
 
@@ -134,6 +161,8 @@ private:
     Magnifier magnifier_;
     OnlineCheck check_;
     Launchers launchers_;
+    PictureFiles pictureFiles_;
+    GlobalHotkeys hotkeys_;
     TfrmAbout about_{*this};
 
     Languages languages_;
@@ -153,8 +182,14 @@ private:
     bool firstRun_ = false;
     bool settingsMayWrite_ = false;  // only once they have been read, and read whole
     bool shutDown_ = false;
-    std::string measuredColorText_;
-    int colorPanelWidth_ = 0;
+    // The panels that widen to their texts: the text last measured and its width.
+    struct MeasuredPanel {
+        std::string text;
+        int width = 0;
+    };
+    std::array<MeasuredPanel, kStatusPanelCount> measured_;
+    std::string note_;
+    std::int64_t noteUntilMs_ = 0;  // of the steady clock
     bool updating_ = false;
     bool updateAgain_ = false;
     // While the stored bounds are applied, a change of monitor must not swap

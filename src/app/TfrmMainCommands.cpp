@@ -1,7 +1,6 @@
 // The command table: every menu item, shortcut, toolbar button and stored
 // setting ends here. The state's change is ApplyCommand's; what a command
 // does beyond it runs after.
-#include "engine/BmpCodec.h"
 #include "app/ColorText.h"
 #include "app/TfrmMain.h"
 #include "app/WebLinks.h"
@@ -30,7 +29,19 @@ void TfrmMain::RunEffects(Command command, const MainState& before) {
         case Command::menuColorTemplate: return menuColorTemplateClick();
         case Command::menuCopy: return menuCopyClick();
         case Command::menuCopyColor: return menuCopyColorClick();
-        case Command::menuSaveAs: return menuSaveAsClick();
+        case Command::menuSaveAs: return menuSaveAsClick(false);
+        case Command::menuSaveAsSeen: return menuSaveAsClick(true);
+        case Command::menuQuickSave: return menuQuickSaveClick();
+        case Command::menuCopyMeasurement: return menuCopyMeasurementClick();
+        case Command::menuLockHorizontal:
+        case Command::menuLockVertical: {
+            // On the spot the view shows now: the pointer, or the other axis's lock.
+            const std::optional<Point> pointer = services_.screen.CursorPos();
+            const std::optional<Point> centre = magnifier_.Centre() ? magnifier_.Centre() : pointer;
+            if (!centre) return;
+            state_ = WithLockToggled(std::move(state_), command, *centre);
+            return Update();
+        }
         case Command::menuExit: return view_.Close();
         case Command::menuAutostart: return menuAutostartClick();
         case Command::menuMore:
@@ -132,13 +143,38 @@ void TfrmMain::menuColorTemplateClick() {
     Update();
 }
 
-void TfrmMain::menuSaveAsClick() {
+void TfrmMain::menuSaveAsClick(bool asSeen) {
     // The picture is made only once the dialog has closed: the view goes on
     // refreshing behind it, and the file shows the last tick before the choice.
-    const std::optional<std::string> path = services_.dialogs.AskSaveFileName(
-        SaveDialogRequest{Shown().saveDialogTitle, "Bitmap (*.bmp)", "*.bmp", "bmp"});
-    if (!path) return;
-    ReportFailure(services_.files.WriteWholeFile(*path, EncodeBmp32(magnifier_.ExportPicture())));
+    const std::optional<SaveFormat> chosen = pictureFiles_.SaveAs(
+        [this, asSeen] { return asSeen ? PictureAsSeen() : magnifier_.ExportPicture(); }, state_.saveFormat,
+        asSeen ? Text(326) : Shown().saveDialogTitle);
+    if (!chosen) return;
+    state_.saveFormat = *chosen;
+    Update();
+}
+
+void TfrmMain::menuQuickSaveClick() {
+    if (const std::optional<std::string> path = pictureFiles_.QuickSave(magnifier_.ExportPicture(), state_.quickSaveFolder)) {
+        std::string note = Text(330);
+        if (const std::size_t at = note.find("%s"); at != std::string::npos) note.replace(at, 2, *path);
+        ShowNote(note);
+    }
+}
+
+TBitmap32 TfrmMain::PictureAsSeen() const {
+    TBitmap32 picture(magnifier_.ViewSize().width, magnifier_.ViewSize().height);
+    const Rect all{0, 0, picture.Width(), picture.Height()};
+    magnifier_.Paint(picture.Ref(), all);
+    view_.PaintGuides(picture.Ref());
+    return picture;
+}
+
+// The width and height in screen pixels, with "." whatever the locale.
+void TfrmMain::menuCopyMeasurementClick() {
+    const std::optional<GuideRectangle> rectangle = GuideRectangleNow();
+    if (!rectangle) return;
+    ReportFailure(services_.clipboard.PutText(MeasurementCopyText(*rectangle, MagnifiedMonitorDpi())));
 }
 
 void TfrmMain::ReportFailure(const Outcome& outcome) {

@@ -1,6 +1,6 @@
 // The pointer's own ways in: the measuring guides dragged over the view, the
 // arrow keys walking the pointer over single pixels, and the wheel stepping
-// through the levels.
+// through the levels, as Ctrl with plus or minus does.
 #include "app/CommandValues.h"
 #include "app/GuideTipText.h"
 #include "app/PointerNudge.h"
@@ -56,9 +56,16 @@ void TfrmMain::ShowGuideTip(Point pointer) {
 void TfrmMain::NudgePointer(int dx, int dy, bool shift) {
     const std::optional<Point> pointer = services_.screen.CursorPos();
     if (!pointer) return;
-    const Point moved = NudgedPointer(*pointer, dx, dy, shift ? state_.zoom : 1, services_.screen.VirtualScreen());
-    if (moved == *pointer) return;
-    services_.screen.SetCursorPos(moved);
+    // Along a locked axis the locked centre moves, along the other the pointer.
+    const NudgeTarget from{*pointer, state_.lockedColumn, state_.lockedRow};
+    const NudgeTarget to = Nudged(from, dx, dy, shift ? state_.zoom : 1, services_.screen.VirtualScreen());
+    if (to == from) return;
+    if (to.pointer != from.pointer) services_.screen.SetCursorPos(to.pointer);
+    if (to.lockedColumn != from.lockedColumn || to.lockedRow != from.lockedRow) {
+        state_.lockedColumn = to.lockedColumn;
+        state_.lockedRow = to.lockedRow;
+        Update();
+    }
     // The view follows at once rather than at the next tick, which need not
     // come soon; it is no tick, so the frequency is not measured.
     if (magnifier_.Refresh()) view_.RepaintView();
@@ -67,13 +74,24 @@ void TfrmMain::NudgePointer(int dx, int dy, bool shift) {
 
 bool TfrmMain::FormMouseWheel(int delta, bool overView, bool ctrl) {
     if (!overView && !ctrl) return false;
-    for (int notches = wheelTurns_.Add(delta); notches != 0; notches += notches > 0 ? -1 : 1) {
+    StepZoom(wheelTurns_.Add(delta));
+    return true;
+}
+
+bool TfrmMain::FormZoomKey(int key, bool ctrl, bool alt) {
+    const int step = ZoomStepForKey(key, ctrl, alt);
+    if (step == 0) return false;
+    StepZoom(step);
+    return true;
+}
+
+void TfrmMain::StepZoom(int notches) {
+    for (; notches != 0; notches += notches > 0 ? -1 : 1) {
         const int next = NextZoomLevel(state_.zoom, notches);
         if (next == state_.zoom) break;
         for (const CommandValue& level : kLevelItems)
             if (level.value == next) Execute(level.item);
     }
-    return true;
 }
 
 }  // namespace orvelle

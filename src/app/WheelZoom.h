@@ -11,6 +11,13 @@ constexpr int kWheelNotch = 120;
 // nearest one that way. At either end the zoom stays.
 int NextZoomLevel(int zoom, int direction);
 
+// The level step a key press asks for: +1 for Ctrl with a plus key, -1 for
+// Ctrl with a minus key, 0 for anything else. Plus and minus are those of the
+// main keyboard (Windows' VK_OEM_PLUS and VK_OEM_MINUS, whatever the layout
+// prints on them) and of the number pad; Shift may be held, since on many
+// layouts plus is Shift+=. Ctrl+Alt is AltGr on many keyboards: not a zoom.
+int ZoomStepForKey(int key, bool ctrl, bool alt);
+
 // Adds up a wheel's turns until they make whole notches. Turns the other way
 // drop what was left over, so a finer wheel reversed answers at once.
 class WheelTurns {

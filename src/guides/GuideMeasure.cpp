@@ -14,14 +14,18 @@ std::int64_t DoubleCentre(const MeasuringGuides& guides, Guide guide) {
 
 }  // namespace
 
+ScreenLength PairDistance(const MeasuringGuides& guides, Guide guide, int zoom) {
+    return ScreenLength{std::llabs(DoubleCentre(guides, guide) - DoubleCentre(guides, PartnerOf(guide))),
+                        2 * std::int64_t{zoom}};
+}
+
 std::optional<GuideMeasure> MeasureDraggedGuide(const MeasuringGuides& guides, int zoom) {
     const Guide guide = guides.GuideDrag() != Guide::None ? guides.GuideDrag() : guides.HandleDrag();
     if (guide == Guide::None || zoom <= 0) return std::nullopt;
     const std::int64_t own = DoubleCentre(guides, guide);
-    const std::int64_t other = DoubleCentre(guides, PartnerOf(guide));
     GuideMeasure measure;
     measure.guide = guide;
-    measure.distance = ScreenLength{std::llabs(own - other), 2 * std::int64_t{zoom}};
+    measure.distance = PairDistance(guides, guide, zoom);
     measure.position = ScreenLength{own, 2 * std::int64_t{zoom}};
     return measure;
 }

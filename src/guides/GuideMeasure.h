@@ -34,6 +34,10 @@ constexpr Guide PartnerOf(Guide guide) {
     return Guide::None;
 }
 
+// How far apart the centres of `guide`'s line and its partner's are, at
+// `zoom` view pixels per screen pixel (zoom > 0).
+ScreenLength PairDistance(const MeasuringGuides& guides, Guide guide, int zoom);
+
 // The guide whose line or handle is being dragged, measured at `zoom` view
 // pixels per screen pixel; nothing while no drag is under way.
 std::optional<GuideMeasure> MeasureDraggedGuide(const MeasuringGuides& guides, int zoom);

@@ -103,6 +103,15 @@ constexpr std::array kEnglish = std::to_array<EnglishRow>({
           "{rf} {gf} {bf}  the same from 0 to 1"},
     {321, "Contrast of the pinned color (text) with the color under the mouse pointer (background)"},
     {322, "Template"},
+    {323, "Lock Horizontal"},
+    {324, "Lock Vertical"},
+    {325, "Copy Measurement"},
+    {326, "Save Image as Seen..."},
+    {327, "Quick Save"},
+    {328, "Global Hotkeys"},
+    {329, "The hotkey %s is already held by another program. It does not work in Orvelle until that program lets it go."},
+    {330, "Saved to %s"},
+    {331, "Width and height between the measuring guides, in screen pixels (Ctrl+Shift+M copies them)"},
 });
 
 constexpr std::array kNumbers = [] {

@@ -21,6 +21,7 @@ public:
     bool Create(HWND parent, GuidePart part, Listener listener);
     // The picture is stretched to the window's size when it is painted.
     void SetPicture(TBitmap32 picture);
+    const TBitmap32& Picture() const { return picture_; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:

@@ -53,6 +53,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             case WM_COMMAND:
                 OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
                 return 0;
+            case WM_HOTKEY:
+                if (logic_ != nullptr) logic_->HotkeyPressed(static_cast<int>(wParam));
+                return 0;
             case WM_HSCROLL:
                 if (reinterpret_cast<HWND>(lParam) == zoomTrack_.Handle() && logic_ != nullptr)
                     logic_->ZoomTrackChanged(zoomTrack_.Position());

@@ -20,6 +20,7 @@
 #include "ToolBar.h"
 #include "ViewWindow.h"
 #include "app/MainView.h"
+#include "app/Presentation.h"
 
 namespace orvelle {
 class TfrmMain;
@@ -86,6 +87,8 @@ public:
     void RepaintView() override;
     void StartTimer(Timer timer, int intervalMs) override;
     void StopTimer(Timer timer) override;
+    void PaintGuides(ImageRef view) const override;
+    void RestoreAndRaise() override;
 
 private:
     void OnCommand(int id, int code, HWND from);
@@ -101,6 +104,7 @@ private:
     bool OnMouseWheel(const MSG& message);
     // The panels' hints follow their places in the status bar.
     void PlacePanelHints();
+    void ShowStatusText(int panel);
 
     TfrmMain* logic_ = nullptr;
     bool showMaximized_ = false;  // asked for while still hidden
@@ -124,12 +128,17 @@ private:
     StatusBar statusBar_;
     Tooltip logoHint_;
     Tooltip statusHint_;
-    std::wstring colorPanelHint_;
-    std::wstring contrastPanelHint_;
-    int statusPanelCount_ = 0;
+    // The status bar shows only the panels with a width: each panel's part,
+    // -1 while hidden, and its text and hint, put back when the parts change.
+    std::array<int, kStatusPanelCount> statusPart_ = [] {
+        std::array<int, kStatusPanelCount> none;
+        none.fill(-1);
+        return none;
+    }();
+    std::array<std::wstring, kStatusPanelCount> statusTexts_;
+    std::array<std::wstring, kStatusPanelCount> statusHints_;
     std::optional<Pixel> swatch_;  // the contrast panel's pinned colour,
-    OwnedIcon swatchIcon_;          // its icon there,
-    std::wstring contrastText_;     // and the panel's text
+    OwnedIcon swatchIcon_;          // and its icon there
     TrackingTip guideTip_;
 };
 

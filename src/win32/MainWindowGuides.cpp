@@ -5,10 +5,11 @@
 #include "BitmapResources.h"
 #include "MainWindow.h"
 #include "Win32Services.h"
-#include "engine/Dpi.h"
 #include "app/MainLayout.h"
 #include "app/MainWindowDesign.h"
 #include "app/TfrmMain.h"
+#include "engine/Composite.h"
+#include "engine/Dpi.h"
 #include "guides/GuideLooks.h"
 
 namespace orvelle::win32 {
@@ -75,6 +76,25 @@ void MainWindow::MakeGuidePictures(int dpi) {
         DrawRaisedFrame(handle, frame > 0 ? frame : 1, colors);
         guides_[i].SetPicture(std::move(handle));
     }
+}
+
+// Each line and handle as its window shows it: its picture stretched over its
+// place (a line's one-pixel bar along the picture), later ones over earlier ones.
+void MainWindow::PaintGuides(ImageRef target) const {
+    for (const GuideWindow& guide : guides_) {
+        if (guide.Picture().Empty() || !IsWindowVisible(guide.Handle())) continue;
+        RECT place{};
+        GetWindowRect(guide.Handle(), &place);
+        MapWindowPoints(nullptr, view_.Handle(), reinterpret_cast<POINT*>(&place), 2);
+        const TBitmap32 shown = ResizedNearest(guide.Picture(), place.right - place.left, place.bottom - place.top);
+        CompositeOver(shown.Ref(), Point{place.left, place.top}, target, Rect{0, 0, target.width, target.height});
+    }
+}
+
+void MainWindow::RestoreAndRaise() {
+    if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+    // A hotkey's press lets the program that received it take the foreground.
+    SetForegroundWindow(hwnd_);
 }
 
 }  // namespace orvelle::win32

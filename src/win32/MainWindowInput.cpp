@@ -19,7 +19,9 @@ bool MainWindow::PreTranslate(const MSG& message) {
     if (logic_ == nullptr || !WithinWindow(hwnd_, message.hwnd)) return false;
     // The loop runs outside every window procedure and its guard.
     try {
-        if (message.message == WM_KEYDOWN) return OnArrowKey(message);
+        if (message.message == WM_KEYDOWN)
+            return OnArrowKey(message) ||
+                   logic_->FormZoomKey(static_cast<int>(message.wParam), Pressed(VK_CONTROL), Pressed(VK_MENU));
         if (message.message == WM_MOUSEWHEEL) return OnMouseWheel(message);
     } catch (const std::exception& e) {
         ReportHandlerFailure(hwnd_, e.what());

@@ -144,10 +144,13 @@ void MainWindow::SetHint(HintTarget target, const std::string& text) {
         case HintTarget::cbGrid: return toolBar2_.SetControlHint(gridColor_.Handle(), hint);
         case HintTarget::imgLogo: return logoHint_.SetTool(logo_.Handle(), hint);
         case HintTarget::sbColor:
-            colorPanelHint_ = hint;
+            statusHints_[kColorStatusPanel] = hint;
             return PlacePanelHints();
         case HintTarget::sbContrast:
-            contrastPanelHint_ = hint;
+            statusHints_[kContrastStatusPanel] = hint;
+            return PlacePanelHints();
+        case HintTarget::sbMeasurement:
+            statusHints_[kMeasurementStatusPanel] = hint;
             return PlacePanelHints();
         case HintTarget::Count: return;
     }
@@ -201,37 +204,52 @@ void MainWindow::SetGridColorSelection(int colorIndex) { gridColor_.SetSelection
 void MainWindow::SetGridColorEnabled(bool enabled) { gridColor_.SetEnabled(enabled); }
 
 void MainWindow::SetStatusPanels(std::span<const int> widths) {
-    statusBar_.SetParts(widths);
-    statusPanelCount_ = static_cast<int>(widths.size());
-    // A new part starts empty; its text and picture are put back, the picture
-    // at the scale the widths were made for.
-    if (statusPanelCount_ > kContrastStatusPanel) {
-        SetStatusSwatch(kContrastStatusPanel, swatch_);
-        SendMessageW(statusBar_.Handle(), SB_SETTEXTW, static_cast<WPARAM>(kContrastStatusPanel),
-                     reinterpret_cast<LPARAM>(contrastText_.c_str()));
+    std::vector<int> shown;
+    for (std::size_t panel = 0; panel < statusPart_.size(); ++panel) {
+        const bool visible = panel < widths.size() && widths[panel] > 0;
+        statusPart_[panel] = visible ? static_cast<int>(shown.size()) : -1;
+        if (visible) shown.push_back(widths[panel]);
     }
+    statusBar_.SetParts(shown);
+    // The parts keep their old texts and pictures: every panel's are put
+    // back where it shows now, the picture at the scale the widths were made for.
+    for (int part = 0; part < static_cast<int>(shown.size()); ++part)
+        SendMessageW(statusBar_.Handle(), SB_SETICON, static_cast<WPARAM>(part), 0);
+    for (int panel = 0; panel < kStatusPanelCount; ++panel) ShowStatusText(panel);
+    SetStatusSwatch(kContrastStatusPanel, swatch_);
     PlacePanelHints();
 }
 
+void MainWindow::ShowStatusText(int panel) {
+    const int part = statusPart_[static_cast<std::size_t>(panel)];
+    if (part < 0) return;
+    const std::wstring& text = statusTexts_[static_cast<std::size_t>(panel)];
+    // The contrast panel's text stands left, after the pinned colour's icon.
+    if (panel != kContrastStatusPanel) return statusBar_.SetCenteredText(part, text);
+    SendMessageW(statusBar_.Handle(), SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 void MainWindow::PlacePanelHints() {
-    auto place = [&](int panel, const std::wstring& hint) {
+    for (int panel = 0; panel < kStatusPanelCount; ++panel) {
+        const std::wstring& hint = statusHints_[static_cast<std::size_t>(panel)];
+        const int part = statusPart_[static_cast<std::size_t>(panel)];
         RECT area{};
-        if (hint.empty() || panel >= statusPanelCount_ ||
-            !SendMessageW(statusBar_.Handle(), SB_GETRECT, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(&area)))
+        if (hint.empty() || part < 0 ||
+            !SendMessageW(statusBar_.Handle(), SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&area)))
             area = RECT{0, 0, 0, 0};  // a panel not shown has no hint
         statusHint_.SetAreaTool(statusBar_.Handle(), static_cast<UINT_PTR>(panel), area, hint);
-    };
-    place(kColorStatusPanel, colorPanelHint_);
-    place(kContrastStatusPanel, contrastPanelHint_);
+    }
 }
 
 // The contrast panel shows the pinned colour as its icon, before its text.
 void MainWindow::SetStatusSwatch(int panel, std::optional<Pixel> color) {
     if (panel != kContrastStatusPanel) return;
     swatch_ = color;
+    const int part = statusPart_[static_cast<std::size_t>(panel)];
+    if (part < 0) return;
     OwnedIcon icon;
     if (color) icon = CreateSwatchIcon(*color, MulDiv(16, scaleDpi_, USER_DEFAULT_SCREEN_DPI));
-    SendMessageW(statusBar_.Handle(), SB_SETICON, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(icon.get()));
+    SendMessageW(statusBar_.Handle(), SB_SETICON, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(icon.get()));
     swatchIcon_ = std::move(icon);  // the bar holds on to the one it shows
 }
 
@@ -255,11 +273,9 @@ void MainWindow::ShowGuideTip(const std::string& text, Point pointer) {
 void MainWindow::HideGuideTip() { guideTip_.Hide(); }
 
 void MainWindow::SetStatusText(int panel, const std::string& text) {
-    if (panel != kContrastStatusPanel) return statusBar_.SetCenteredText(panel, Widen(text));
-    // Left-aligned, after the pinned colour's icon; kept to be put back when the parts change.
-    contrastText_ = Widen(text);
-    SendMessageW(statusBar_.Handle(), SB_SETTEXTW, static_cast<WPARAM>(panel),
-                 reinterpret_cast<LPARAM>(contrastText_.c_str()));
+    if (panel < 0 || panel >= kStatusPanelCount) return;
+    statusTexts_[static_cast<std::size_t>(panel)] = Widen(text);
+    ShowStatusText(panel);
 }
 
 void MainWindow::FocusPanel() { SetFocus(panel_.Handle()); }

@@ -30,21 +30,27 @@ Failure SystemFailure(DWORD error) {
     return MakeFailure(Narrow(message), kind);
 }
 
-std::optional<std::string> Win32Dialogs::AskSaveFileName(const SaveDialogRequest& request) {
+std::optional<SaveDialogAnswer> Win32Dialogs::AskSaveFileName(const SaveDialogRequest& request) {
     // The filter is pairs of texts, each ended by a zero, and one more zero at the end.
-    std::wstring filter = Widen(request.filterName);
-    filter.push_back(L'\0');
-    filter += Widen(request.filterPattern);
-    filter.push_back(L'\0');
+    std::wstring filter;
+    for (const SaveDialogRequest::FileType& type : request.types) {
+        filter += Widen(type.name);
+        filter.push_back(L'\0');
+        filter += Widen(type.pattern);
+        filter.push_back(L'\0');
+    }
+    const std::size_t chosen = request.chosenType < request.types.size() ? request.chosenType : 0;
     const std::wstring title = Widen(request.title);
-    const std::wstring extension = Widen(request.defaultExtension);
+    // The dialog adds the extension of the type chosen when it closes, not
+    // only the one named here, as long as one is named.
+    const std::wstring extension = request.types.empty() ? std::wstring() : Widen(request.types[chosen].extension);
     std::vector<wchar_t> file(32768, L'\0');  // the longest path Windows allows
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner_;
     dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
+    dialog.nFilterIndex = static_cast<DWORD>(chosen + 1);
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrTitle = title.c_str();
@@ -52,7 +58,10 @@ std::optional<std::string> Win32Dialogs::AskSaveFileName(const SaveDialogRequest
     dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_PATHMUSTEXIST |
                    OFN_NOCHANGEDIR;
     if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-    return Narrow(file.data());
+    const std::size_t type = dialog.nFilterIndex >= 1 && dialog.nFilterIndex <= request.types.size()
+                                 ? dialog.nFilterIndex - 1
+                                 : chosen;
+    return SaveDialogAnswer{Narrow(file.data()), type};
 }
 
 namespace {

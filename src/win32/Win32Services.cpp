@@ -87,16 +87,38 @@ Outcome Win32Screen::Capture(const Rect& source, bool includeLayered, CaptureBuf
     return std::nullopt;
 }
 
+namespace {
+
+// The monitor's effective DPI (Windows 8.1 and later); 96 where the system
+// cannot tell.
+int MonitorDpi(HMONITOR monitor) {
+    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpiForMonitor = [] {
+        HMODULE shcore = LoadLibraryW(L"shcore.dll");
+        return shcore == nullptr ? nullptr
+                                 : reinterpret_cast<GetDpiForMonitorFunction>(
+                                       reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+    }();
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    UINT x = 0, y = 0;
+    if (getDpiForMonitor == nullptr || FAILED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y)) || x == 0)
+        return USER_DEFAULT_SCREEN_DPI;
+    return static_cast<int>(x);
+}
+
+}  // namespace
+
 ScreenService::Monitor Win32Screen::NearestMonitor(const Rect& window) {
     const RECT r{window.left, window.top, window.right, window.bottom};
+    const HMONITOR monitor = MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST);
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+    if (!GetMonitorInfoW(monitor, &info)) {
         const Size primary = PrimaryScreenSize();
         const Rect whole = Rect::FromSize(0, 0, primary.width, primary.height);
-        return Monitor{whole, whole};
+        return Monitor{whole, whole, USER_DEFAULT_SCREEN_DPI};
     }
-    return Monitor{FromRECT(info.rcMonitor), FromRECT(info.rcWork)};
+    return Monitor{FromRECT(info.rcMonitor), FromRECT(info.rcWork), MonitorDpi(monitor)};
 }
 
 bool Win32Screen::InRemoteSession() { return GetSystemMetrics(SM_REMOTESESSION) != 0; }
@@ -186,13 +208,32 @@ std::uint32_t WindowsBuildNumber() {
     return version.dwBuildNumber;
 }
 
-std::filesystem::path RoamingAppDataFolder() {
+namespace {
+
+std::filesystem::path KnownFolder(REFKNOWNFOLDERID id) {
     PWSTR folder = nullptr;
     std::filesystem::path path;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &folder)))
-        path = folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &folder))) path = folder;
     CoTaskMemFree(folder);
     return path;
 }
+
+}  // namespace
+
+std::filesystem::path RoamingAppDataFolder() { return KnownFolder(FOLDERID_RoamingAppData); }
+
+std::filesystem::path PicturesFolder() { return KnownFolder(FOLDERID_Pictures); }
+
+bool Win32Hotkeys::Register(int id, const Hotkey& hotkey) {
+    // Held down, a hotkey reports once, not once per repeat.
+    UINT modifiers = MOD_NOREPEAT;
+    if (hotkey.ctrl) modifiers |= MOD_CONTROL;
+    if (hotkey.shift) modifiers |= MOD_SHIFT;
+    if (hotkey.alt) modifiers |= MOD_ALT;
+    if (hotkey.win) modifiers |= MOD_WIN;
+    return RegisterHotKey(owner_, id, modifiers, static_cast<UINT>(hotkey.key)) != FALSE;
+}
+
+void Win32Hotkeys::Unregister(int id) { UnregisterHotKey(owner_, id); }
 
 }  // namespace orvelle::win32

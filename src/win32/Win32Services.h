@@ -45,7 +45,7 @@ class Win32Dialogs : public DialogService {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
     void ShowError(const std::string& text) override;
-    std::optional<std::string> AskSaveFileName(const SaveDialogRequest& request) override;
+    std::optional<SaveDialogAnswer> AskSaveFileName(const SaveDialogRequest& request) override;
     int ShowAnswerDialog(const AnswerDialogRequest& request) override;
     void ShowAbout(TfrmAbout& about) override;
     std::optional<std::string> AskText(const TextRequest& request) override;
@@ -90,6 +90,26 @@ public:
                                                  RegistryView view) override;
 };
 
+// PNG through the Windows Imaging Component (Win32Png.cpp).
+class Win32PictureEncoder : public PictureEncoder {
+public:
+    Result<std::vector<std::uint8_t>> EncodePng(const TBitmap32& picture) override;
+
+private:
+    bool comStarted_ = false;
+};
+
+// System-wide hotkeys, reported to `owner` as WM_HOTKEY.
+class Win32Hotkeys : public HotkeyService {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+    bool Register(int id, const Hotkey& hotkey) override;
+    void Unregister(int id) override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
 // The version file fetched with WinHTTP on a thread of its own.
 class Win32VersionCheck : public VersionCheckService {
 public:
@@ -110,5 +130,7 @@ std::uint32_t WindowsBuildNumber();
 // The user's roaming application data folder ("%APPDATA%"), or an empty path
 // when the system names none.
 std::filesystem::path RoamingAppDataFolder();
+// The user's Pictures folder, or an empty path when the system names none.
+std::filesystem::path PicturesFolder();
 
 }  // namespace orvelle::win32

@@ -37,6 +37,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     shell.SetOwner(window.Handle());
     Win32Registry registry;
     Win32VersionCheck versionCheck;
+    Win32PictureEncoder pictureEncoder;
+    Win32Hotkeys hotkeys;
+    hotkeys.SetOwner(window.Handle());
     const std::wstring programPath = ProgramPathWide();
     // The settings live beside the program file, named like it, unless its
     // folder admits no new file and none stands there yet.
@@ -45,8 +48,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     FileSettingsStore settings(location.path, location.missingFolder);
 
     TfrmMain frmMain(window, Services{screen, clock, startupList, dialogs, settings, clipboard, files, fileSystem, shell,
-                                      registry, versionCheck, UserNumberFormat(),
-                                      Narrow(programPath), WindowsBuildNumber()});
+                                      registry, versionCheck, pictureEncoder, hotkeys, UserNumberFormat(),
+                                      Narrow(programPath), Narrow(PicturesFolder().wstring()),
+                                      WindowsBuildNumber()});
     window.ConnectLogic(frmMain);
     frmMain.FormCreate();
     frmMain.CreateAboutWindow();

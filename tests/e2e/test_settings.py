@@ -30,7 +30,7 @@ def profile(*sections):
     return "".join(line + "\r\n" for line in lines)
 
 
-def settings_file(magnification=(), grid=(), options=(), window=()):
+def settings_file(magnification=(), grid=(), options=(), window=(), hotkeys=()):
     """Every key the program writes, in its order, with the defaults replaced by the given (key, value) pairs."""
     def section(name, defaults, changes):
         values = dict(defaults)
@@ -44,7 +44,10 @@ def settings_file(magnification=(), grid=(), options=(), window=()):
         section("Grid", [("ShowCursor", 0), ("ShowGrid", 0), ("Rastered", 0), ("Color", 0)], grid),
         section("Options", [("AlwaysOnTop", 0), ("ShowToolbar", 1), ("ShowStatusbar", 1), ("SnapToEdge", 0),
                             ("Language", "EN"), ("Autostart", 0), ("StartupCheck", 1), ("ColorFormat", "HEX"),
-                            ("ColorTemplate", "{r}, {g}, {b}"), ("SampleSize", 1), ("SaveSettings", 1)], options),
+                            ("ColorTemplate", "{r}, {g}, {b}"), ("SampleSize", 1), ("SaveFormat", "BMP"),
+                            ("QuickSaveFolder", ""), ("GlobalHotkeys", 0), ("SaveSettings", 1)], options),
+        section("Hotkeys", [("Freeze", "Ctrl+Shift+Alt+F"), ("CopyColor", "Ctrl+Shift+Alt+C"),
+                            ("PinColor", "Ctrl+Shift+Alt+K"), ("Show", "Ctrl+Shift+Alt+Z")], hotkeys),
         section("Window", [("Maximized", 0), ("Left", 0), ("Top", 0), ("Width", 400), ("Height", 300)], window))
 
 
@@ -205,7 +208,9 @@ class SettingsFileTest(unittest.TestCase):
                 "[Grid]\r\nShowCursor=0\r\nShowGrid=0\r\nRastered=0\r\nColor=0\r\n"
                 "[Options]\r\nAlwaysOnTop=0\r\nShowToolbar=1\r\nShowStatusbar=1\r\nSnapToEdge=0\r\nLanguage=EN\r\n"
                 "Autostart=0\r\nStartupCheck=1\r\nColorFormat=HEX\r\nColorTemplate={r}, {g}, {b}\r\nSampleSize=1\r\n"
-                "SaveSettings=1\r\n"
+                "SaveFormat=BMP\r\nQuickSaveFolder=\r\nGlobalHotkeys=0\r\nSaveSettings=1\r\n"
+                "[Hotkeys]\r\nFreeze=Ctrl+Shift+Alt+F\r\nCopyColor=Ctrl+Shift+Alt+C\r\nPinColor=Ctrl+Shift+Alt+K\r\n"
+                "Show=Ctrl+Shift+Alt+Z\r\n"
                 f"[Window]\r\nMaximized=0\r\nLeft={centred_left}\r\nTop={centred_top}\r\nWidth=400\r\nHeight=300\r\n"
             ).encode()
             self.assertEqual(settings_path(session).read_bytes(), expected)

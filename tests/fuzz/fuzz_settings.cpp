@@ -27,7 +27,8 @@ constexpr std::string_view kOwnKeys[] = {
     "StartupCheck", "SaveSettings", "Maximized",  "Left",     "Top",       "Width",        "Height",
     "Vision",      "ColorFormat",   "ColorTemplate", "SampleSize", "Recent1", "Recent2",   "Recent3",  "Recent4",
     "Recent5",     "Recent6",       "Recent7",    "Recent8",  "Recent9",   "Recent10",     "Recent11", "Recent12",
-    "Recent13",    "Recent14",      "Recent15",   "Recent16",
+    "Recent13",    "Recent14",      "Recent15",   "Recent16", "SaveFormat", "QuickSaveFolder", "GlobalHotkeys",
+    "Freeze",      "CopyColor",     "PinColor",   "Show",
 };
 constexpr int kRefreshIntervals[] = {20, 40, 100, 200, 500, 1000};
 const std::string kLanguageFolder = "C:\\Program Files\\Orvelle\\Languages\\";
@@ -170,5 +171,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(second.form->State().colorTemplate == form.State().colorTemplate);
     FUZZ_CHECK(second.form->State().sampleSize == form.State().sampleSize);
     FUZZ_CHECK(second.form->State().recentColors == form.State().recentColors);
+    FUZZ_CHECK(second.form->State().saveFormat == form.State().saveFormat);
+    FUZZ_CHECK(second.form->State().quickSaveFolder == form.State().quickSaveFolder);
+    FUZZ_CHECK(second.form->State().globalHotkeys == form.State().globalHotkeys);
+    FUZZ_CHECK(second.form->State().hotkeys == form.State().hotkeys);
     return 0;
 }

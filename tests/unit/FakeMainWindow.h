@@ -5,12 +5,14 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/MainView.h"
+#include "app/Presentation.h"
 #include "app/Services.h"
 
 namespace orvelle::testing {
@@ -40,7 +42,7 @@ public:
     std::map<Control, bool> controlVisible;
     std::map<Control, Rect> controlBounds;
     std::vector<int> statusPanels;
-    std::string statusTexts[8];
+    std::string statusTexts[kStatusPanelCount];
     std::optional<Pixel> statusSwatch;  // the contrast panel's
     std::optional<std::string> guideTip;  // shown with this text
     Point guideTipPointer;
@@ -201,6 +203,22 @@ public:
         ++repaints;
         if (record) calls.push_back("RepaintView");
     }
+    // The guides as blocks of their own colour over their places, one per part.
+    static Pixel GuideColor(std::size_t part) { return 0xFF102030u + static_cast<Pixel>(part); }
+    void PaintGuides(ImageRef target) const override {
+        for (const auto& [control, place] : controlBounds) {
+            if (control < Control::imgGuideV1) continue;
+            const auto part = static_cast<std::size_t>(control) - static_cast<std::size_t>(Control::imgGuideV1);
+            const Rect r = Intersect(place, Rect{0, 0, target.width, target.height});
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x) target.At(x, y) = GuideColor(part);
+        }
+    }
+    int raised = 0;
+    void RestoreAndRaise() override {
+        ++raised;
+        if (record) calls.push_back("RestoreAndRaise");
+    }
     void StartTimer(Timer t, int intervalMs) override {
         timers[t] = intervalMs;
         if (record) calls.push_back("StartTimer " + std::to_string(static_cast<int>(t)) + " " + std::to_string(intervalMs));
@@ -305,12 +323,14 @@ public:
     // What the save dialog answers; nothing is a cancel. `whileOpen` runs
     // while the dialog is "open", as the real one lets timers tick.
     std::optional<std::string> saveAnswer;
+    std::size_t saveAnswerType = 0;  // the file type chosen with it
     std::function<void()> whileOpen;
     std::vector<SaveDialogRequest> saveRequests;
-    std::optional<std::string> AskSaveFileName(const SaveDialogRequest& request) override {
+    std::optional<SaveDialogAnswer> AskSaveFileName(const SaveDialogRequest& request) override {
         saveRequests.push_back(request);
         if (whileOpen) whileOpen();
-        return saveAnswer;
+        if (!saveAnswer) return std::nullopt;
+        return SaveDialogAnswer{*saveAnswer, saveAnswerType};
     }
 
     // The program's own dialogs: each request, and the answers given in turn
@@ -389,12 +409,54 @@ public:
 class FakeFiles : public FileService {
 public:
     std::map<std::string, std::vector<std::uint8_t>> files;
+    std::set<std::string> folders;
     Outcome failure;  // set: every write fails with this text
+    Outcome folderFailure;  // set: making a folder fails with this text
     Outcome WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) override {
         if (failure) return failure;
         files[path].assign(bytes.begin(), bytes.end());
         return std::nullopt;
     }
+    bool Exists(const std::string& path) override { return files.count(path) != 0 || folders.count(path) != 0; }
+    Outcome MakeFolders(const std::string& path) override {
+        if (folderFailure) return folderFailure;
+        folders.insert(path);
+        return std::nullopt;
+    }
+};
+
+// "PNG" followed by the width, the height and each pixel's red, green and
+// blue, so that a test can read back what was encoded.
+class FakePictureEncoder : public PictureEncoder {
+public:
+    Outcome failure;
+    Result<std::vector<std::uint8_t>> EncodePng(const TBitmap32& picture) override {
+        if (failure) return *failure;
+        std::vector<std::uint8_t> bytes{'P', 'N', 'G', static_cast<std::uint8_t>(picture.Width()),
+                                        static_cast<std::uint8_t>(picture.Height())};
+        for (int y = 0; y < picture.Height(); ++y)
+            for (int x = 0; x < picture.Width(); ++x)
+                for (int shift : {16, 8, 0}) bytes.push_back(static_cast<std::uint8_t>(picture.At(x, y) >> shift));
+        return bytes;
+    }
+};
+
+// Hotkeys held by another program are listed in `taken`.
+class FakeHotkeys : public HotkeyService {
+public:
+    std::map<int, Hotkey> registered;
+    std::vector<Hotkey> taken;
+    int registrations = 0;
+    bool Register(int id, const Hotkey& hotkey) override {
+        ++registrations;
+        for (const Hotkey& other : taken)
+            if (other == hotkey) return false;
+        for (const auto& [otherId, other] : registered)
+            if (other == hotkey) return false;  // the system refuses one key twice
+        registered[id] = hotkey;
+        return true;
+    }
+    void Unregister(int id) override { registered.erase(id); }
 };
 
 // A folder tree in memory. Names compare as written, except that FileExists

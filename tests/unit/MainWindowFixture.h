@@ -101,7 +101,7 @@ protected:
         EXPECT_EQ(view.gridColorEnabled, p.gridColorEnabled);
         EXPECT_EQ(view.statusPanels, p.statusPanels);
         for (int panel = 0; panel < kStatusPanelCount; ++panel)
-            EXPECT_EQ(view.statusTexts[panel], form->Picture().Status()[static_cast<std::size_t>(panel)]) << panel;
+            EXPECT_EQ(view.statusTexts[panel], form->StatusToShow()[static_cast<std::size_t>(panel)]) << panel;
         EXPECT_EQ(view.scale, p.scaleDpi);
         EXPECT_EQ(view.minimum, p.minimumSize);
         for (int t = 0; t < static_cast<int>(Timer::Count); ++t) {

@@ -25,14 +25,18 @@ struct MainWindowRig {
     FakeShell shell;
     FakeRegistry registry;
     FakeVersionCheck versionCheck;
+    FakePictureEncoder pictureEncoder;
+    FakeHotkeys hotkeys;
     std::unique_ptr<TfrmMain> form;
     std::uint32_t windowsBuild = 0;  // the system's build, as the program reads it at start
     bool started = false;
 
     void Recreate() {
         form = std::make_unique<TfrmMain>(view, Services{screen, clock, startupList, dialogs, settings, clipboard, files,
-                                                         fileSystem, shell, registry, versionCheck, NumberFormat{},
-                                                         "C:\\Program Files\\Orvelle\\Orvelle.exe", windowsBuild});
+                                                         fileSystem, shell, registry, versionCheck, pictureEncoder,
+                                                         hotkeys, NumberFormat{},
+                                                         "C:\\Program Files\\Orvelle\\Orvelle.exe",
+                                                         "C:\\Users\\Zo\xC3\xAB\\Pictures", windowsBuild});
     }
 
     // Start-up as the front-end runs it: create, show, lay out.

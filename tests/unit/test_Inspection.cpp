@@ -157,6 +157,44 @@ TEST_F(Inspecting, TheWheelStepsThroughTheLevelsLikeTheLevelItems) {
     EXPECT_EQ(form->State().zoom, 2);
 }
 
+TEST(ZoomKeys, CtrlWithEitherPlusOrMinusIsAStepAndNothingElseIs) {
+    // Windows' key numbers: '=' / '+' and '-' of the main keyboard, + and - of the number pad.
+    constexpr int kOemPlus = 0xBB, kOemMinus = 0xBD, kPadAdd = 0x6B, kPadSubtract = 0x6D;
+    const struct {
+        int key;
+        bool ctrl, alt;
+        int step;
+    } cases[] = {
+        {kOemPlus, true, false, 1},   {kPadAdd, true, false, 1},      {kOemMinus, true, false, -1},
+        {kPadSubtract, true, false, -1},
+        {kOemPlus, false, false, 0},  {kPadSubtract, false, false, 0},  // without Ctrl they are typing
+        {kOemPlus, true, true, 0},    {kOemMinus, true, true, 0},       // Ctrl+Alt is AltGr
+        {'P', true, false, 0},        {0x6A, true, false, 0},           // Ctrl+P, the pad's *
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(ZoomStepForKey(c.key, c.ctrl, c.alt), c.step);
+    }
+}
+
+TEST_F(Inspecting, CtrlPlusAndMinusStepTheLevelAsTheWheelDoes) {
+    Start();
+    form->Execute(Command::menu8X);
+    EXPECT_TRUE(form->FormZoomKey(0xBB, true, false));
+    EXPECT_EQ(form->State().zoom, 10);
+    EXPECT_TRUE(form->Shown().Checked(Command::menu10X));
+    EXPECT_TRUE(form->FormZoomKey(0x6D, true, false));
+    EXPECT_TRUE(form->FormZoomKey(0x6D, true, false));
+    EXPECT_EQ(form->State().zoom, 6);
+    EXPECT_FALSE(form->FormZoomKey(0xBB, false, false));
+    EXPECT_EQ(form->State().zoom, 6);
+    DragZoom(7);  // from between two levels, the nearest one that way
+    form->FormZoomKey(0xBB, true, false);
+    EXPECT_EQ(form->State().zoom, 8);
+    for (int i = 0; i < 12; ++i) form->FormZoomKey(0x6B, true, false);
+    EXPECT_EQ(form->State().zoom, 32);
+}
+
 TEST_F(Inspecting, CopyColourPutsThePointerPixelsTextOnTheClipboard) {
     Start();
     form->Execute(Command::menuCopyColor);  // nothing read yet

@@ -25,10 +25,11 @@ TEST(InterfaceTexts, EnglishHasTheTableAndNothingElse) {
     EXPECT_EQ(EnglishText(204).substr(0, 25), "Brief instructions:\r\n    ");
     EXPECT_EQ(EnglishText(305), "Pin Color");
     EXPECT_EQ(EnglishText(322), "Template");
-    for (int missing : {INT_MIN, -3, 0, 31, 34, 43, 59, 65, 99, 102, 166, 203, 205, 299, 323, 1000})
+    EXPECT_EQ(EnglishText(331).substr(0, 15), "Width and heigh");
+    for (int missing : {INT_MIN, -3, 0, 31, 34, 43, 59, 65, 99, 102, 166, 203, 205, 299, 332, 1000})
         EXPECT_EQ(EnglishText(missing), kTextNotDefined) << missing;
     const auto numbers = EnglishTextNumbers();
-    EXPECT_EQ(numbers.size(), 79u);
+    EXPECT_EQ(numbers.size(), 88u);
     for (std::size_t i = 1; i < numbers.size(); ++i) EXPECT_LT(numbers[i - 1], numbers[i]);
     for (int n : numbers) EXPECT_NE(EnglishText(n), kTextNotDefined) << n;
 }

@@ -65,7 +65,8 @@ TEST_F(LanguagesTest, TextsAfterThePublishedTableComeInEnglishWhereTheFileLacksT
         {303, ""},             // present and empty: the translator's choice
         {304, ""},             // present without its end: the file's own, as for any entry
         {305, "Pin Color"},
-        {323, kTextNotDefined},
+        {331, "Width and height between the measuring guides, in screen pixels (Ctrl+Shift+M copies them)"},
+        {332, kTextNotDefined},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.number);

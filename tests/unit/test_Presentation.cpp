@@ -130,8 +130,12 @@ TEST(Presentation, PlacesAndPanelsScaleWithTheDpiWhileThePictureStaysPhysical) {
         const Presentation p = Present(s, Inputs(c.dpi, c.outer));
         EXPECT_EQ(p.scaleDpi, c.dpi);
         EXPECT_EQ(p.Place(Control::ToolBar1).bounds, c.toolBar1);
-        ASSERT_EQ(p.statusPanels.size(), 7u);
+        ASSERT_EQ(p.statusPanels.size(), static_cast<std::size_t>(kStatusPanelCount));
         EXPECT_EQ(p.statusPanels[0], c.firstPanel);
+        // Nothing pinned, no guides apart, no note: those panels hide.
+        EXPECT_EQ(p.statusPanels[kContrastStatusPanel], 0);
+        EXPECT_EQ(p.statusPanels[kMeasurementStatusPanel], 0);
+        EXPECT_EQ(p.statusPanels[kNoteStatusPanel], 0);
         // Whole blocks of 8 physical pixels, whatever the scale.
         EXPECT_EQ(p.view.width, p.capture.width * 8);
         EXPECT_EQ(p.view.height, p.capture.height * 8);

@@ -83,9 +83,14 @@ TEST_F(Export, SaveAsWritesTheBmpUnderTheChosenName) {
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
     const SaveDialogRequest& asked = dialogs.saveRequests[0];
     EXPECT_EQ(asked.title, "Save Image as...");
-    EXPECT_EQ(asked.filterName, "Bitmap (*.bmp)");
-    EXPECT_EQ(asked.filterPattern, "*.bmp");
-    EXPECT_EQ(asked.defaultExtension, "bmp");
+    ASSERT_EQ(asked.types.size(), 2u);
+    EXPECT_EQ(asked.types[0].name, "Bitmap (*.bmp)");
+    EXPECT_EQ(asked.types[0].pattern, "*.bmp");
+    EXPECT_EQ(asked.types[0].extension, "bmp");
+    EXPECT_EQ(asked.types[1].name, "PNG (*.png)");
+    EXPECT_EQ(asked.types[1].pattern, "*.png");
+    EXPECT_EQ(asked.types[1].extension, "png");
+    EXPECT_EQ(asked.chosenType, 0u);  // BMP first and chosen
 
     ASSERT_EQ(files.files.count(name), 1u);
     const std::vector<std::uint8_t>& bytes = files.files[name];

@@ -141,6 +141,8 @@ constexpr TextOf kMenuTexts[] = {
     {Command::menuVisionDeuteranopia, 315}, {Command::menuVisionTritanopia, 316},
     {Command::menuVisionAchromatopsia, 317}, {Command::menuVisionInverted, 318},
     {Command::menuFormatTemplate, 322},
+    {Command::menuLockHorizontal, 323}, {Command::menuLockVertical, 324}, {Command::menuCopyMeasurement, 325},
+    {Command::menuSaveAsSeen, 326},     {Command::menuQuickSave, 327},    {Command::menuGlobalHotkeys, 328},
 };
 const std::pair<HintTarget, const char*> kHints[] = {
     {HintTarget::tbPrecise, "<060>"}, {HintTarget::tbSmooth, "<061>"},  {HintTarget::tbZoom, "<062>"},
@@ -148,6 +150,7 @@ const std::pair<HintTarget, const char*> kHints[] = {
     {HintTarget::tbRastered, "<023>\r\n(<063>)"},                      {HintTarget::cbGrid, "<024>"},
     {HintTarget::tbOnTop, "<026>"},   {HintTarget::tbRuler, "<005>"},   {HintTarget::tbHelp, "<037>"},
     {HintTarget::imgLogo, "<038>"},   {HintTarget::sbColor, "<301>"},   {HintTarget::sbContrast, "<321>"},
+    {HintTarget::sbMeasurement, "<331>"},
 };
 
 TEST_F(Languages, EveryCaptionHintAndTheSaveTitleComeFromTheChosenLanguage) {

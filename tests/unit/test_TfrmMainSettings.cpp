@@ -27,7 +27,9 @@ TEST_F(Settings, FirstExitWritesTheDefaultFile) {
               "[Grid]\r\nShowCursor=0\r\nShowGrid=0\r\nRastered=0\r\nColor=0\r\n"
               "[Options]\r\nAlwaysOnTop=0\r\nShowToolbar=1\r\nShowStatusbar=1\r\nSnapToEdge=0\r\nLanguage=EN\r\n"
               "Autostart=0\r\nStartupCheck=1\r\nColorFormat=HEX\r\nColorTemplate={r}, {g}, {b}\r\nSampleSize=1\r\n"
-              "SaveSettings=1\r\n"
+              "SaveFormat=BMP\r\nQuickSaveFolder=\r\nGlobalHotkeys=0\r\nSaveSettings=1\r\n"
+              "[Hotkeys]\r\nFreeze=Ctrl+Shift+Alt+F\r\nCopyColor=Ctrl+Shift+Alt+C\r\nPinColor=Ctrl+Shift+Alt+K\r\n"
+              "Show=Ctrl+Shift+Alt+Z\r\n"
               "[Window]\r\nMaximized=0\r\nLeft=601\r\nTop=374\r\nWidth=400\r\nHeight=300\r\n");
 }
 
