@@ -65,8 +65,8 @@ bool ParseHotkey(std::string_view text, std::optional<Hotkey>& hotkey) {
     }
     read.key = KeyNamed(parts.back());
     if (read.key == 0) return false;
-    const bool anyModifier = read.ctrl || read.shift || read.alt || read.win;
-    if (!anyModifier && read.key < kKeyF1Code) return false;  // a bare letter would stop its typing everywhere
+    // A letter or a digit alone, or with Shift only, would stop its typing everywhere.
+    if (!(read.ctrl || read.alt || read.win) && read.key < kKeyF1Code) return false;
     hotkey = read;
     return true;
 }

@@ -38,7 +38,8 @@ inline constexpr std::array<std::optional<Hotkey>, kHotkeyActionCount> kDefaultH
 // Reads a stored value into `hotkey`: nothing for an empty value (no hotkey),
 // else the key. Modifiers are Ctrl, Shift, Alt and Win, in any order, each at
 // most once, case and blanks around the parts not minding; a letter or a
-// digit needs at least one of them, F1 to F24 may stand alone. False, with
+// digit needs Ctrl, Alt or Win (with Shift alone it would take a capital
+// letter from every program), F1 to F24 may stand alone. False, with
 // `hotkey` untouched, when the value cannot be read.
 bool ParseHotkey(std::string_view text, std::optional<Hotkey>& hotkey);
 

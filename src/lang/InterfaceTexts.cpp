@@ -109,7 +109,7 @@ constexpr std::array kEnglish = std::to_array<EnglishRow>({
     {326, "Save Image as Seen..."},
     {327, "Quick Save"},
     {328, "Global Hotkeys"},
-    {329, "The hotkey %s is already held by another program. It does not work in Orvelle until that program lets it go."},
+    {329, "The hotkey %s is already held by another program, so it does not work in Orvelle."},
     {330, "Saved to %s"},
     {331, "Width and height between the measuring guides, in screen pixels (Ctrl+Shift+M copies them)"},
 });

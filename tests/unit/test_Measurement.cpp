@@ -133,6 +133,7 @@ TEST(HotkeyText, ReadsWhatItWritesAndTheDefaultsForWhatItCannotRead) {
         {"", true, std::nullopt, ""},  // empty: no hotkey
         {"   ", true, std::nullopt, ""},
         {"K", false, {}, ""},                // a bare letter would stop its typing everywhere
+        {"Shift+K", false, {}, ""},          // and so would a capital one
         {"Ctrl+Ctrl+K", false, {}, ""},      // a modifier twice
         {"Ctrl+Shift", false, {}, ""},       // no key
         {"Ctrl+", false, {}, ""},
