@@ -1,7 +1,8 @@
-// The values that the level and refresh-rate menu items stand for.
+// The values that the level, refresh-rate and smoothing menu items stand for.
 #pragma once
 
 #include "app/Commands.h"
+#include "app/MainState.h"
 
 namespace orvelle {
 
@@ -18,6 +19,15 @@ inline constexpr CommandValue kLevelItems[] = {
 inline constexpr CommandValue kRefreshItems[] = {
     {Command::menu20ms, 20},  {Command::menu40ms, 40},  {Command::menu01s, 100},
     {Command::menu02s, 200}, {Command::menu05s, 500}, {Command::menu1s, 1000},
+};
+
+inline constexpr struct {
+    Command item;
+    Smoothing smoothing;
+} kSmoothingItems[] = {
+    {Command::menuSimple, Smoothing::Simple},   {Command::menuLinear, Smoothing::Linear},
+    {Command::menuCosine, Smoothing::Cosine},   {Command::menuBicubic, Smoothing::Bicubic},
+    {Command::menuLanczos, Smoothing::Lanczos}, {Command::menuMitchell, Smoothing::Mitchell},
 };
 
 }  // namespace orvelle

@@ -11,15 +11,6 @@ namespace orvelle {
 
 namespace {
 
-constexpr struct {
-    Command item;
-    Smoothing smoothing;
-} kSmoothingItems[] = {
-    {Command::menuSimple, Smoothing::Simple},   {Command::menuLinear, Smoothing::Linear},
-    {Command::menuCosine, Smoothing::Cosine},   {Command::menuBicubic, Smoothing::Bicubic},
-    {Command::menuLanczos, Smoothing::Lanczos}, {Command::menuMitchell, Smoothing::Mitchell},
-};
-
 // The plain toggles: a check mark that flips, and its member.
 constexpr struct {
     Command item;

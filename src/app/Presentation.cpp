@@ -14,15 +14,6 @@ namespace orvelle {
 
 namespace {
 
-constexpr struct {
-    Command item;
-    Smoothing smoothing;
-} kSmoothingItems[] = {
-    {Command::menuSimple, Smoothing::Simple},   {Command::menuLinear, Smoothing::Linear},
-    {Command::menuCosine, Smoothing::Cosine},   {Command::menuBicubic, Smoothing::Bicubic},
-    {Command::menuLanczos, Smoothing::Lanczos}, {Command::menuMitchell, Smoothing::Mitchell},
-};
-
 std::string WithShortcut(const std::string& text, const Shortcut& shortcut) {
     const std::string keys = ShortcutText(shortcut);
     return keys.empty() ? text : text + "\t" + keys;

@@ -6,8 +6,8 @@ One display and one Wine prefix serve the whole class; every test starts a fresh
 
 import unittest
 
-from harness import Session, ids, picture_colour, wait_until
-from test_guides_export import placed
+from harness import ids, picture_colour
+from shared_session import SharedSessionTest
 from test_settings import restart, settings_path, wait_for_exit
 
 POINTER = (960, 200)
@@ -68,38 +68,8 @@ def inverted(row):
     return bytes(255 - value for value in row)
 
 
-class ColorInspectorTest(unittest.TestCase):
-
-    @classmethod
-    def setUpClass(cls):
-        cls.session = Session("color-inspector", settings="[Options]\r\nStartupCheck=0\r\n")
-        try:
-            cls.session.start()
-            cls.session.show_picture()
-        except BaseException:
-            cls.session.stop()
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.stop()
-
-    def fresh_program(self, settings=""):
-        """Ends the program the last test left and starts a new one with these settings."""
-        session = self.session
-        if session.program_running():
-            session.command("menuExit")
-            wait_for_exit(session)
-        settings_path(session).write_text("[Options]\r\nStartupCheck=0\r\n" + settings)
-        restart(session)
-        return placed(session)
-
-    def clipboard_is(self, expected):
-        def copied():
-            code, text = self.session.probe("clipboardtext", check=False)
-            assert code == 0 and text == expected, f"the clipboard holds {text!r}, not {expected!r}"
-            return True
-        wait_until(copied, 10, f"{expected!r} on the clipboard")
+class ColorInspectorTest(SharedSessionTest):
+    session_name = "color-inspector"
 
     def colour_panel_is(self, expected):
         return self.session.wait_for(lambda w: self.assertEqual(w.panels()[6], expected),

@@ -5,6 +5,7 @@ import contextlib
 import json
 import os
 import pathlib
+import re
 import struct
 import subprocess
 import tempfile
@@ -197,15 +198,15 @@ def read_only_folder(path):
 FILE_NAME_BOX = 1148  # the save dialog's "File name" combo box; its edit control has the same identifier
 
 
-def save_as(session, path):
-    """Ctrl+A, the full Windows path entered in the save dialog's file name, Enter.
+def save_as(session, path, keys="ctrl+a", title="Save Image as..."):
+    """The shortcut, the full Windows path entered in the save dialog's file name, Enter.
 
     A path in plain ASCII is typed. Letters the keyboard layout lacks are typed by remapping a spare key for each,
     and Wine reads that key late often enough to drop letters, so such a path is put into the box as it stands."""
-    session.key("ctrl+a")
-    dialog = wait_until(lambda: windows_named(session, "Save Image as...") or None, 15, "the save dialog")[0]
+    session.key(keys)
+    dialog = wait_until(lambda: windows_named(session, title) or None, 15, f"the dialog {title!r}")[0]
     windows_path = "Z:" + str(path).replace("/", "\\")
-    xid = session.x("xdotool", "search", "--name", "^Save Image as...$").split()[0].decode()
+    xid = session.x("xdotool", "search", "--name", f"^{re.escape(title)}$").split()[0].decode()
     session.x("xdotool", "windowfocus", "--sync", xid)
     if windows_path.isascii():
         session.x("xdotool", "type", "--delay", "30", windows_path)

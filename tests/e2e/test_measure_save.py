@@ -8,11 +8,11 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import Session, kill_group, picture_colour, run_dir, wait_until, windows_path
+from harness import kill_group, picture_colour, run_dir, wait_until
+from shared_session import SharedSessionTest
 from test_color_inspector import hex_text
-from test_guides_export import (FIRST_DRAG, POINTER, GuidesTest, file_name_edit, guide, placed, read_bmp,
-                                windows_named)
-from test_settings import restart, settings_path, wait_for_exit
+from test_guides_export import FIRST_DRAG, POINTER, GuidesTest, guide, read_bmp, save_as, windows_named
+from test_settings import settings_path, wait_for_exit
 
 
 def screen_length(view_pixels, zoom):
@@ -40,38 +40,8 @@ def read_png(path):
     return colour_type, depth, [raw[y * 3 * width:(y + 1) * 3 * width] for y in range(height)]
 
 
-class MeasureAndSaveTest(unittest.TestCase):
-
-    @classmethod
-    def setUpClass(cls):
-        cls.session = Session("measure-save", settings="[Options]\r\nStartupCheck=0\r\n")
-        try:
-            cls.session.start()
-            cls.session.show_picture()
-        except BaseException:
-            cls.session.stop()
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.stop()
-
-    def fresh_program(self, settings=""):
-        """Ends the program the last test left and starts a new one with these settings, in its place."""
-        session = self.session
-        if session.program_running():
-            session.command("menuExit")
-            wait_for_exit(session)
-        settings_path(session).write_text("[Options]\r\nStartupCheck=0\r\n" + settings)
-        restart(session)
-        return placed(session)
-
-    def clipboard_is(self, expected):
-        def copied():
-            code, text = self.session.probe("clipboardtext", check=False)
-            assert code == 0 and text == expected, f"the clipboard holds {text!r}, not {expected!r}"
-            return True
-        wait_until(copied, 10, f"{expected!r} on the clipboard")
+class MeasureAndSaveTest(SharedSessionTest):
+    session_name = "measure-save"
 
     def frozen_at(self, window, pointer):
         session = self.session
@@ -82,23 +52,10 @@ class MeasureAndSaveTest(unittest.TestCase):
         return session.wait_for_view(session.window(), pointer)
 
     def save_through_dialog(self, keys, title, path):
-        """The shortcut, the path typed into the dialog's file name, Enter; waits for the file."""
-        session = self.session
-        session.key(keys)
-        dialog = wait_until(lambda: windows_named(session, title) or None, 15, f"the dialog {title!r}")[0]
-        xid = session.x("xdotool", "search", "--name", f"^{title}$").split()[0].decode()
-        session.x("xdotool", "windowfocus", "--sync", xid)
-        typed = windows_path(path)
-        session.x("xdotool", "type", "--delay", "30", typed)
-
-        def shown():
-            text = file_name_edit(session, dialog)["text"]
-            assert text == typed, f"it shows {text!r}"
-            return True
-        wait_until(shown, 10, f"the dialog to show {typed!r}")
-        session.x("xdotool", "key", "Return")
+        """The shortcut, the path typed into the dialog, Enter; waits for the file and the dialog to close."""
+        save_as(self.session, path, keys, title)
         wait_until(lambda: path.exists() and path.stat().st_size > 0 or None, 15, f"{path} written")
-        wait_until(lambda: not windows_named(session, title), 10, "the dialog to close")
+        wait_until(lambda: not windows_named(self.session, title), 10, "the dialog to close")
 
     def test_a_dragged_guide_stays_measured_and_ctrl_shift_m_copies_its_width(self):
         session = self.session
