@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BaseWindow.h"
+#include "CommonControls.h"
 #include "ModalLoop.h"
 #include "Owned.h"
 #include "Text.h"
@@ -41,13 +42,6 @@ HICON LoadSystemIcon(const wchar_t* name, int side) {
     return static_cast<HICON>(CopyImage(LoadIconW(nullptr, name), IMAGE_ICON, side, side, 0));
 }
 
-SIZE TextSize(HDC dc, const std::wstring& text, bool multiLine) {
-    RECT r{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-              DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (multiLine ? 0u : DT_SINGLELINE));
-    return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
 class AnswerWindow : public BaseWindow<AnswerWindow> {
 public:
     AnswerWindow(const AnswerDialogRequest& request) : request_(request) {}
@@ -67,10 +61,10 @@ public:
         HDC dc = GetDC(hwnd_);
         HGDIOBJ previous = SelectObject(dc, font_.get());
         const std::wstring message = Widen(request_.message);
-        const SIZE messageSize = TextSize(dc, message, true);
+        const SIZE messageSize = DrawnTextSize(dc, message, true);
         std::vector<Size> buttonTexts;
         for (const std::string& caption : request_.buttons) {
-            const SIZE s = TextSize(dc, Widen(caption), false);
+            const SIZE s = DrawnTextSize(dc, Widen(caption), false);
             buttonTexts.push_back(Size{s.cx, s.cy});
         }
         SelectObject(dc, previous);

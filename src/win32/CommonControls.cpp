@@ -117,4 +117,11 @@ void TrackingTip::Hide() {
     active_ = false;
 }
 
+SIZE DrawnTextSize(HDC dc, const std::wstring& text, bool multiLine) {
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (multiLine ? 0u : DT_SINGLELINE));
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
 }  // namespace orvelle::win32

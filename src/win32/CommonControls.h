@@ -73,6 +73,9 @@ private:
 // the control the first time; `owner` is the window whose tools the tooltip tracks.
 void SetControlTool(HWND tips, HWND owner, HWND control, const std::wstring& text);
 
+// The size `text` takes drawn in the DC's font, on one line or broken at its line breaks.
+SIZE DrawnTextSize(HDC dc, const std::wstring& text, bool multiLine);
+
 // A tooltip window of its own, for controls that are not on a toolbar.
 class Tooltip {
 public:

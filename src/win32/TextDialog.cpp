@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "BaseWindow.h"
+#include "CommonControls.h"
 #include "ModalLoop.h"
 #include "Owned.h"
 #include "Text.h"
@@ -18,13 +19,6 @@ constexpr wchar_t kClassName[] = L"OrvelleText";
 constexpr int kEditId = 101;
 constexpr int kOkId = 102;
 constexpr int kCancelId = 103;
-
-SIZE MeasureText(HDC dc, const std::wstring& text, bool multiLine) {
-    RECT r{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-              DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (multiLine ? 0u : DT_SINGLELINE));
-    return SIZE{r.right - r.left, r.bottom - r.top};
-}
 
 class TextWindow : public BaseWindow<TextWindow> {
 public:
@@ -44,10 +38,10 @@ public:
         const std::wstring prompt = Widen(request_.prompt);
         HDC dc = GetDC(hwnd_);
         HGDIOBJ previous = SelectObject(dc, font_.get());
-        const SIZE promptSize = MeasureText(dc, prompt, true);
-        const SIZE ok = MeasureText(dc, Widen(request_.ok), false);
-        const SIZE cancel = MeasureText(dc, Widen(request_.cancel), false);
-        const SIZE line = MeasureText(dc, L"Ag", false);
+        const SIZE promptSize = DrawnTextSize(dc, prompt, true);
+        const SIZE ok = DrawnTextSize(dc, Widen(request_.ok), false);
+        const SIZE cancel = DrawnTextSize(dc, Widen(request_.cancel), false);
+        const SIZE line = DrawnTextSize(dc, L"Ag", false);
         SelectObject(dc, previous);
         ReleaseDC(hwnd_, dc);
         const TextDialogLayout layout = LayoutTextDialog(
