@@ -18,7 +18,8 @@ TfrmMain::TfrmMain(MainView& view, Services services)
       launchers_(services_.shell, services_.dialogs, services_.registry, services_.programPath),
       pictureFiles_(services_.dialogs, services_.files, services_.pictureEncoder, services_.clock,
                     services_.picturesFolder),
-      hotkeys_(services_.hotkeys) {}
+      hotkeys_(services_.hotkeys),
+      statusPanels_(view, services_.clock) {}
 
 // The window shows its designed state first, with its caption; then the
 // languages, the ruler's path and the settings bring it to the stored one,
@@ -77,9 +78,9 @@ PresentationInputs TfrmMain::Inputs() const {
     in.windowsBuild = services_.windowsBuild;
     in.shutDown = shutDown_;
     in.guideTip = guideTip_;
-    in.colorPanelWidth = measured_[kColorStatusPanel].width;
-    in.measurementPanelWidth = measured_[kMeasurementStatusPanel].width;
-    in.notePanelWidth = measured_[kNoteStatusPanel].width;
+    in.colorPanelWidth = statusPanels_.Width(kColorStatusPanel);
+    in.measurementPanelWidth = statusPanels_.Width(kMeasurementStatusPanel);
+    in.notePanelWidth = statusPanels_.Width(kNoteStatusPanel);
     return in;
 }
 
@@ -105,7 +106,7 @@ void TfrmMain::Update() {
 }
 
 void TfrmMain::ShowState() {
-    MeasurePanels(StatusToShow());
+    statusPanels_.Measure(StatusToShow(), dpi_);
     Presentation next = Present();
     // The guides follow the view's size: stretched along it, pulled inside it.
     if (next.view != state_.guides.Picture()) {
@@ -119,7 +120,7 @@ void TfrmMain::ShowState() {
     // A new format, a colour pinned, the guides fitted: the texts are written
     // again at once, and their panels may need another width.
     const StatusTexts texts = StatusToShow();
-    if (MeasurePanels(texts)) next = Present();
+    if (statusPanels_.Measure(texts, dpi_)) next = Present();
     sync_.Send(next);
     sync_.SendStatus(texts);
     if (repaint && view_.IsVisible()) view_.RepaintView();
@@ -129,25 +130,7 @@ StatusTexts TfrmMain::StatusToShow() const {
     StatusTexts texts = magnifier_.Status();
     if (const std::optional<GuideRectangle> rectangle = GuideRectangleNow())
         texts[kMeasurementStatusPanel] = MeasurementPanelText(*rectangle, MagnifiedMonitorDpi(), services_.numberFormat);
-    texts[kNoteStatusPanel] = note_;
-    return texts;
-}
-
-// The colour, measurement and note panels widen to the texts they show;
-// measured only when a text changes. An empty one has no width: the colour
-// panel keeps its designed one, the others hide.
-bool TfrmMain::MeasurePanels(const StatusTexts& texts) {
-    bool changed = false;
-    for (int panel : {kColorStatusPanel, kMeasurementStatusPanel, kNoteStatusPanel}) {
-        MeasuredPanel& measured = measured_[static_cast<std::size_t>(panel)];
-        const std::string& text = texts[static_cast<std::size_t>(panel)];
-        if (text == measured.text) continue;
-        measured.text = text;
-        const int width = text.empty() ? 0 : view_.StatusTextWidth(text) + ScaleToDpi(design::kStatusPanelPadding, dpi_);
-        changed = changed || width != measured.width;
-        measured.width = width;
-    }
-    return changed;
+    return statusPanels_.WithNote(std::move(texts));
 }
 
 std::optional<GuideRectangle> TfrmMain::GuideRectangleNow() const {
@@ -162,9 +145,7 @@ int TfrmMain::MagnifiedMonitorDpi() const {
 }
 
 void TfrmMain::ShowNote(const std::string& text) {
-    constexpr std::int64_t kNoteMs = 5000;
-    note_ = text;
-    noteUntilMs_ = services_.clock.SteadyMs() + kNoteMs;
+    statusPanels_.ShowNote(text);
     Update();
 }
 
@@ -200,14 +181,14 @@ void TfrmMain::OnTimer(Timer timer) {
 void TfrmMain::RefresherTimer() {
     if (magnifier_.Tick()) view_.RepaintView();
     // The refresh timer runs whenever the window shows: it also ends the note.
-    if (!note_.empty() && services_.clock.SteadyMs() >= noteUntilMs_) note_.clear();
+    statusPanels_.EndNoteIfDue();
     ShowReadout();
 }
 
 void TfrmMain::ShowReadout() {
     // A text of another width needs a wider or narrower panel first.
     const StatusTexts texts = StatusToShow();
-    if (MeasurePanels(texts)) return Update();
+    if (statusPanels_.Measure(texts, dpi_)) return Update();
     sync_.SendStatus(texts);
 }
 

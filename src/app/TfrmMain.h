@@ -6,8 +6,6 @@
 // the guides' model, each with its own file and tests.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -25,6 +23,7 @@
 #include "app/PictureFiles.h"
 #include "app/Presentation.h"
 #include "app/Services.h"
+#include "app/StatusPanels.h"
 #include "app/ViewSync.h"
 #include "app/WheelZoom.h"
 #include "lang/Languages.h"
@@ -108,8 +107,6 @@ private:
     void Update();
     void ShowState();
     void ShowReadout();
-    // Measures the panels that widen to their texts; true when a width changed.
-    bool MeasurePanels(const StatusTexts& texts);
     // Registers or releases the global hotkeys as the state asks, reporting
     // the keys another program holds.
     void ApplyHotkeys();
@@ -163,6 +160,7 @@ private:
     Launchers launchers_;
     PictureFiles pictureFiles_;
     GlobalHotkeys hotkeys_;
+    StatusPanels statusPanels_;
     TfrmAbout about_{*this};
 
     Languages languages_;
@@ -182,14 +180,6 @@ private:
     bool firstRun_ = false;
     bool settingsMayWrite_ = false;  // only once they have been read, and read whole
     bool shutDown_ = false;
-    // The panels that widen to their texts: the text last measured and its width.
-    struct MeasuredPanel {
-        std::string text;
-        int width = 0;
-    };
-    std::array<MeasuredPanel, kStatusPanelCount> measured_;
-    std::string note_;
-    std::int64_t noteUntilMs_ = 0;  // of the steady clock
     bool updating_ = false;
     bool updateAgain_ = false;
     // While the stored bounds are applied, a change of monitor must not swap

@@ -8,7 +8,7 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import kill_group, picture_colour, run_dir, wait_until
+from harness import kill_group, picture_colour, run_dir, wait_until, windows_path
 from shared_session import SharedSessionTest
 from test_color_inspector import hex_text
 from test_guides_export import FIRST_DRAG, POINTER, GuidesTest, guide, read_bmp, save_as, windows_named
@@ -110,6 +110,27 @@ class MeasureAndSaveTest(SharedSessionTest):
         session.command("menuExit")
         wait_for_exit(session)
         self.assertIn("\r\nSaveFormat=PNG\r\n", settings_path(session).read_bytes().decode())
+
+    def test_quick_save_writes_a_png_named_after_the_time_beside_the_earlier_ones(self):
+        session = self.session
+        folder = pathlib.Path(tempfile.mkdtemp(prefix="measure-save-quick-", dir=run_dir())) / "made by Orvelle"
+        window = self.fresh_program(f"QuickSaveFolder={windows_path(folder)}\r\n[Magnification]\r\nLevel=8\r\n")
+        self.frozen_at(window, POINTER)
+        session.key("ctrl+shift+s")
+        first = wait_until(lambda: list(folder.glob("*.png")) or None, 15, "the quick save's file")[0]
+        self.assertRegex(first.name, r"^Orvelle \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$")
+        session.wait_for(lambda w: self.assertIn(f"Saved to {windows_path(first)}", w.panels()),
+                         what="where it went, on the status bar")
+        # Again at once: a name taken within the same second gets " (2)"; nothing is written over.
+        first_bytes = first.read_bytes()
+        session.key("ctrl+shift+s")
+        second = wait_until(lambda: [f for f in folder.glob("*.png") if f != first] or None, 15, "a second file")[0]
+        self.assertTrue(second.name == f"{first.stem} (2).png" or second.name > first.name, second.name)
+        self.assertEqual(first.read_bytes(), first_bytes)
+        _, _, first_rows = read_png(first)
+        wait_until(lambda: read_png(second)[2] == first_rows, 10, "the same frozen enlargement in the second file")
+        view = window.control_rect("View")
+        self.assertEqual((len(first_rows), len(first_rows[0]) // 3), (view[3] - view[1], view[2] - view[0]))
 
     def test_save_image_as_seen_holds_the_grid_and_the_guides_pixel_for_pixel(self):
         session = self.session
