@@ -107,6 +107,11 @@ std::string CaptionText(const CaptionRow& row, const TextLookup& lookup) {
     return text;
 }
 
+std::string TextWith(std::string text, std::string_view value) {
+    if (const std::size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, value);
+    return text;
+}
+
 std::optional<std::string> EnglishMenuCaption(Command item) {
     for (const CaptionRow& row : kRows)
         if (row.target.kind == CaptionTarget::Kind::MenuCaption && row.target.item == item)

@@ -41,6 +41,9 @@ using TextLookup = std::function<std::string(int text)>;
 // The row's whole text: its text, or its text, a line break and the note in parentheses.
 std::string CaptionText(const CaptionRow& row, const TextLookup& lookup);
 
+// A text with its "%s" (a key's name, a file's path) replaced by `value`.
+std::string TextWith(std::string text, std::string_view value);
+
 // The English caption of a menu item from the table, or nothing when the
 // table has none for it.
 std::optional<std::string> EnglishMenuCaption(Command item);

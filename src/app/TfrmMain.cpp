@@ -152,11 +152,8 @@ void TfrmMain::ShowNote(const std::string& text) {
 void TfrmMain::ApplyHotkeys() {
     // At exit they go; while an error is shown, another update may come
     // through here, and finds them settled.
-    for (const std::string& key : hotkeys_.Apply(state_.globalHotkeys && !shutDown_, state_.hotkeys)) {
-        std::string message = Text(329);
-        if (const std::size_t at = message.find("%s"); at != std::string::npos) message.replace(at, 2, key);
-        services_.dialogs.ShowError(message);
-    }
+    for (const std::string& key : hotkeys_.Apply(state_.globalHotkeys && !shutDown_, state_.hotkeys))
+        services_.dialogs.ShowError(TextWith(Text(329), key));
 }
 
 void TfrmMain::FormDpiChanged(int dpi, const Rect& suggested) {

@@ -155,11 +155,8 @@ void TfrmMain::menuSaveAsClick(bool asSeen) {
 }
 
 void TfrmMain::menuQuickSaveClick() {
-    if (const std::optional<std::string> path = pictureFiles_.QuickSave(magnifier_.ExportPicture(), state_.quickSaveFolder)) {
-        std::string note = Text(330);
-        if (const std::size_t at = note.find("%s"); at != std::string::npos) note.replace(at, 2, *path);
-        ShowNote(note);
-    }
+    if (const std::optional<std::string> path = pictureFiles_.QuickSave(magnifier_.ExportPicture(), state_.quickSaveFolder))
+        ShowNote(TextWith(Text(330), *path));
 }
 
 TBitmap32 TfrmMain::PictureAsSeen() const {
